@@ -1,0 +1,108 @@
+#include "fakeplatform.h"
+
+namespace pelk {
+
+FakePlatform::FakePlatform()
+{
+    app.Title = QStringLiteral("Pelk Tulvane");
+    app.Path = QStringLiteral("/opt/pelktulvane");
+    app.HelpFile = QStringLiteral("PelkTulvane.hlp");
+}
+
+static QString settingKey(const QString &appName, const QString &section, const QString &key)
+{
+    return appName + QLatin1Char('/') + section + QLatin1Char('/') + key;
+}
+
+QString FakePlatform::GetSetting(const QString &appName, const QString &section, const QString &key,
+                                 const QString &defaultValue)
+{
+    return settings.value(settingKey(appName, section, key), defaultValue);
+}
+
+void FakePlatform::SaveSetting(const QString &appName, const QString &section, const QString &key,
+                               const QString &value)
+{
+    settings.insert(settingKey(appName, section, key), value);
+    settingWrites.append({appName, section, key, value});
+}
+
+QString FakePlatform::setting(const QString &section, const QString &key) const
+{
+    return settings.value(settingKey(app.Title, section, key));
+}
+
+void FakePlatform::ClipboardClear()
+{
+    clipboard.clear();
+    clipboardLog.append(QStringLiteral("clear"));
+}
+
+void FakePlatform::ClipboardSetText(const QString &text)
+{
+    clipboard = text;
+    clipboardLog.append(QStringLiteral("set:") + text);
+}
+
+int FakePlatform::MsgBox(const QString &prompt, int buttons, const QString &title, const QString &helpFile,
+                         int context)
+{
+    msgBoxes.append({prompt, buttons, title, helpFile, context});
+    if (!msgBoxAnswers.isEmpty())
+        return msgBoxAnswers.dequeue();
+    switch (buttons & 7) {
+    case mb::vbAbortRetryIgnore: return mb::vbAbort;
+    case mb::vbYesNoCancel:
+    case mb::vbYesNo: return mb::vbYes;
+    case mb::vbRetryCancel: return mb::vbRetry;
+    default: return mb::vbOK;
+    }
+}
+
+QString FakePlatform::InputBox(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    inputBoxes.append({prompt, title, defaultText});
+    return inputBoxAnswers.isEmpty() ? defaultText : inputBoxAnswers.dequeue();
+}
+
+std::optional<QString> FakePlatform::FileDialog(FileDialogMode mode, const QString &fileName, const QString &filter,
+                                                int flags, QWidget *)
+{
+    fileDialogs.append({mode, fileName, filter, flags});
+    return fileDialogAnswers.isEmpty() ? std::nullopt : fileDialogAnswers.dequeue();
+}
+
+std::optional<quint32> FakePlatform::ColorDialog(quint32 color, int flags, QWidget *)
+{
+    colorDialogs.append({color, flags});
+    return colorDialogAnswers.isEmpty() ? std::nullopt : colorDialogAnswers.dequeue();
+}
+
+int FakePlatform::WinHelpA(QWidget *, const QString &helpFile, unsigned command, const QVariant &data)
+{
+    helpCalls.append({helpFile, command, data});
+    return 1;
+}
+
+bool FakePlatform::WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key,
+                                              const QByteArray &value, const QByteArray &fileName)
+{
+    profileWrites.append({section, key, value, fileName});
+    return profileWriteResult;
+}
+
+Picture FakePlatform::LoadPicture(const QString &path, const QSize &shownSize)
+{
+    pictureLoads.append(path);
+    pictureSizes.append(shownSize);
+    if (pictureLoader)
+        return pictureLoader(path, shownSize);
+    Picture picture;
+    picture.path = path;
+    if (!picture.image.load(path))
+        throw Error(errInvalidPicture);
+    picture.fullSize = picture.image.size();
+    return picture;
+}
+
+} // namespace pelk

@@ -1,0 +1,270 @@
+#include "controls.h"
+
+#include "twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+namespace pelk::forms {
+
+void name(QWidget *control, const QString &objectName, const QString &accessibleName)
+{
+    control->setObjectName(objectName);
+    if (!accessibleName.isEmpty())
+        control->setAccessibleName(accessibleName);
+}
+
+// ---------------------------------------------------------------------------
+
+Label::Label(const QString &caption, QWidget *parent, bool autoSize) : QLabel(caption, parent)
+{
+    setAutoSize(autoSize);
+}
+
+void Label::setCaption(const QString &caption)
+{
+    // Captions use CR as their line break.
+    QString shown = caption;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    setText(shown);
+    if (m_autoSize)
+        adjustSize();
+}
+
+void Label::setAutoSize(bool on)
+{
+    m_autoSize = on;
+    if (on)
+        adjustSize();
+}
+
+Frame::Frame(const QString &caption, QWidget *parent) : QGroupBox(caption, parent) {}
+
+CommandButton::CommandButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
+{
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, &CommandButton::Click);
+}
+
+CheckBox::CheckBox(const QString &caption, QWidget *parent) : QCheckBox(caption, parent)
+{
+    connect(this, &QCheckBox::toggled, this, &CheckBox::Click);
+}
+
+OptionButton::OptionButton(const QString &caption, QWidget *parent) : QRadioButton(caption, parent)
+{
+    connect(this, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            emit Click();
+    });
+}
+
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
+{
+    QLineEdit::setMaxLength(32767);
+}
+
+// ---------------------------------------------------------------------------
+
+MultiLineTextBox::MultiLineTextBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    connect(this, &QPlainTextEdit::textChanged, this, &MultiLineTextBox::edited);
+}
+
+QString MultiLineTextBox::fromDocument(const QString &plain)
+{
+    QString text = plain;
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+QString MultiLineTextBox::toDocument(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+void MultiLineTextBox::setText(const QString &text)
+{
+    m_text = text;
+    m_settingText = true;
+    setPlainText(toDocument(text));
+    m_settingText = false;
+}
+
+void MultiLineTextBox::edited()
+{
+    if (m_settingText)
+        return;
+    const QString typed = fromDocument(toPlainText());
+    if (m_maxLength > 0 && typed.size() > m_maxLength) {
+        // Refuse the edit that went past the limit, keeping the cursor near
+        // where the user was typing.
+        const int position = textCursor().position();
+        setText(m_text);
+        QTextCursor cursor = textCursor();
+        cursor.setPosition(qMin(position, document()->characterCount() - 1));
+        setTextCursor(cursor);
+        return;
+    }
+    m_text = typed;
+}
+
+// ---------------------------------------------------------------------------
+
+UpDown::UpDown(QWidget *parent, int min, int max, int increment) : QAbstractSlider(parent)
+{
+    setOrientation(Qt::Vertical);
+    setRange(min, max);
+    setSingleStep(increment);
+    setPageStep(increment);
+    setValue(min);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QAbstractSlider::valueChanged, this, &UpDown::Change);
+}
+
+void UpDown::up()
+{
+    triggerAction(SliderSingleStepAdd);
+}
+
+void UpDown::down()
+{
+    triggerAction(SliderSingleStepSub);
+}
+
+QSize UpDown::sizeHint() const
+{
+    return QSize(16, 33);
+}
+
+void UpDown::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    m_pressed = event->position().y() < height() / 2.0 ? 1 : -1;
+    const SliderAction action = m_pressed > 0 ? SliderSingleStepAdd : SliderSingleStepSub;
+    triggerAction(action);
+    setRepeatAction(action, 400, 60);
+    update();
+}
+
+void UpDown::mouseReleaseEvent(QMouseEvent *)
+{
+    m_pressed = 0;
+    setRepeatAction(SliderNoAction);
+    update();
+}
+
+void UpDown::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const int half = height() / 2;
+    const QRect halves[2] = {QRect(0, 0, width(), half), QRect(0, half, width(), height() - half)};
+    for (int k = 0; k < 2; ++k) {
+        QStyleOptionButton button;
+        button.initFrom(this);
+        button.rect = halves[k];
+        const bool down = (k == 0 && m_pressed > 0) || (k == 1 && m_pressed < 0);
+        button.state |= down ? QStyle::State_Sunken : QStyle::State_Raised;
+        style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &button, &painter, this);
+        QStyleOption arrow;
+        arrow.initFrom(this);
+        arrow.rect = halves[k].adjusted(2, 1, -2, -1);
+        const bool atLimit = k == 0 ? value() >= maximum() : value() <= minimum();
+        if (!isEnabled() || atLimit)
+            arrow.state &= ~QStyle::State_Enabled;
+        style()->drawPrimitive(k == 0 ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, &arrow,
+                               &painter, this);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+Line::Line(QWidget *parent, double x1, double y1, double x2, double y2, const QColor &color, int width)
+    : QWidget(parent), m_color(color), m_width(width)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QPoint a(twips(x1), twips(y1));
+    const QPoint b(twips(x2), twips(y2));
+    // The widget covers the line's bounding box, widened by the pen.
+    const QRect box = QRect(a, b).normalized().adjusted(0, 0, width, width);
+    setGeometry(box);
+    m_from = a - box.topLeft();
+    m_to = b - box.topLeft();
+}
+
+void Line::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QPen pen(m_color, m_width);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    const QPointF shift(m_width / 2.0, m_width / 2.0); // drawn inside its bounds
+    painter.drawLine(QPointF(m_from) + shift, QPointF(m_to) + shift);
+}
+
+// ---------------------------------------------------------------------------
+
+MenuItem::MenuItem(const QString &caption, QObject *parent) : QAction(caption, parent)
+{
+    connect(this, &QAction::triggered, this, [this] {
+        // Qt toggles a checkable action before it reports the trigger; the
+        // check mark belongs to the handlers, so put it back first.
+        if (isCheckable())
+            QAction::setChecked(m_checked);
+        emit Click();
+    });
+}
+
+void MenuItem::setChecked(bool checked)
+{
+    m_checked = checked;
+    setCheckable(true);
+    QAction::setChecked(checked);
+}
+
+// ---------------------------------------------------------------------------
+
+Timer::Timer(QObject *parent, int interval) : QObject(parent), m_interval(interval)
+{
+    connect(&m_timer, &QTimer::timeout, this, &Timer::Timer_);
+    update();
+}
+
+void Timer::setEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    update();
+}
+
+void Timer::setInterval(int interval)
+{
+    m_interval = interval;
+    update();
+}
+
+void Timer::update()
+{
+    // Setting the interval or enabling restarts the count, as the ticks are
+    // measured from then.
+    if (m_enabled && m_interval > 0)
+        m_timer.start(m_interval);
+    else
+        m_timer.stop();
+}
+
+} // namespace pelk::forms
