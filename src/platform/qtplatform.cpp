@@ -1,6 +1,8 @@
 #include "qtplatform.h"
 
 #include "paths.h"
+#include "help/helpsystem.h"
+#include "pictures/pictureloader.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -87,9 +89,9 @@ std::optional<quint32> QtPlatform::ColorDialog(quint32 color, int, QWidget *owne
     return quint32(chosen.red()) | quint32(chosen.green()) << 8 | quint32(chosen.blue()) << 16;
 }
 
-int QtPlatform::WinHelpA(QWidget *, const QString &, unsigned, const QVariant &)
+int QtPlatform::WinHelpA(QWidget *owner, const QString &helpFile, unsigned command, const QVariant &data)
 {
-    return 0;
+    return help::winHelp(owner, helpFile, command, data);
 }
 
 bool QtPlatform::WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key, const QByteArray &value,
@@ -101,16 +103,14 @@ bool QtPlatform::WritePrivateProfileStringA(const QByteArray &section, const QBy
     return ini.status() == QSettings::NoError;
 }
 
-Picture QtPlatform::LoadPicture(const QString &path, const QSize &)
+Picture QtPlatform::LoadPicture(const QString &path, const QSize &shownSize)
 {
-    Picture picture;
-    picture.path = path;
-    if (!picture.image.load(path))
-        throw Error(errInvalidPicture);
-    picture.fullSize = picture.image.size();
-    return picture;
+    return pictures::load(path, shownSize);
 }
 
-void QtPlatform::LoadPictureAhead(const QStringList &, const QSize &) {}
+void QtPlatform::LoadPictureAhead(const QStringList &paths, const QSize &shownSize)
+{
+    pictures::loadAhead(paths, shownSize);
+}
 
 } // namespace pelk
