@@ -1,0 +1,338 @@
+// The form lifecycle and the controls' documented behaviour.
+#include "platform/fakeplatform.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+#include "platform/forms/twips.h"
+#include "testmain.h"
+
+#include <QMenuBar>
+#include <QSignalSpy>
+
+using namespace pelk;
+using namespace pelk::forms;
+
+namespace {
+
+// A form that counts its lifecycle events and may refuse to unload.
+class ProbeForm : public Form {
+public:
+    using Form::Form;
+    struct Ui {
+        TextBox *Text1;
+        CommandButton *Command1;
+        MenuItem *mnuItem;
+    };
+    Ui &ui()
+    {
+        ensureLoaded();
+        return *m_ui;
+    }
+
+    int loads = 0;
+    int unloads = 0;
+    int resizes = 0;
+    bool refuseUnload = false;
+    int clicks = 0;
+    int survivor = 0; // a member of the form object
+
+protected:
+    void createControls(FormWindow *window) override
+    {
+        window->setClientSize(3000, 1500);
+        m_ui = std::make_unique<Ui>();
+        m_ui->Text1 = new TextBox(window->clientArea());
+        place(m_ui->Text1, 120, 120, 1500, 285);
+        setHelpContextID(m_ui->Text1, 7);
+        m_ui->Command1 = new CommandButton(QStringLiteral("&Go"), window->clientArea());
+        place(m_ui->Command1, 120, 600, 1500, 375);
+        setWhatsThisHelpID(m_ui->Command1, 42);
+        connect(m_ui->Command1, &CommandButton::Click, this, [this] { ++clicks; });
+        m_ui->mnuItem = new MenuItem(QStringLiteral("&Item"), window);
+        window->menuBar()->addMenu(QStringLiteral("&Menu"))->addAction(m_ui->mnuItem);
+    }
+    void releaseControls() override { m_ui.reset(); }
+    void Form_Load() override { ++loads; }
+    void Form_Unload(bool &cancel) override
+    {
+        ++unloads;
+        cancel = refuseUnload;
+    }
+    void Form_Resize() override { ++resizes; }
+
+private:
+    std::unique_ptr<Ui> m_ui;
+};
+
+} // namespace
+
+class FormsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void touchingAControlLoadsOnce();
+    void closeBoxUnloadsAndControlsStartAfresh();
+    void cancelledUnloadKeepsTheForm();
+    void hideKeepsEverything();
+    void clientAreaInTwips_data();
+    void clientAreaInTwips();
+    void f1OpensTheFocusedControlsContext();
+    void whatsThisShowsTopicInsteadOfActing();
+    void upDownSteps_data();
+    void upDownSteps();
+    void upDownChangeOnlyOnRealChange();
+    void menuCheckMarkBelongsToCode();
+    void multiLineTextUsesCrLf_data();
+    void multiLineTextUsesCrLf();
+    void multiLineMaxLengthCountsCrLf();
+    void timerIntervalZeroRaisesNoTicks();
+};
+
+void FormsTest::touchingAControlLoadsOnce()
+{
+    FakePlatform platform;
+    ProbeForm form(platform);
+    QVERIFY(!form.IsLoaded());
+    form.ui().Text1->setText(QStringLiteral("x"));
+    QVERIFY(form.IsLoaded());
+    QVERIFY(!form.IsVisible());
+    form.Show();
+    form.Show();
+    QCOMPARE(form.loads, 1);
+    QVERIFY(form.IsVisible());
+    QCOMPARE(form.ui().Text1->Text(), QStringLiteral("x"));
+}
+
+void FormsTest::closeBoxUnloadsAndControlsStartAfresh()
+{
+    FakePlatform platform;
+    ProbeForm form(platform);
+    form.Show();
+    form.survivor = 5;
+    form.ui().Text1->setText(QStringLiteral("typed"));
+    QSignalSpy unloaded(&form, &Form::unloaded);
+    form.window()->close();
+    QCOMPARE(unloaded.count(), 1);
+    QCOMPARE(form.unloads, 1);
+    QVERIFY(!form.IsLoaded());
+
+    form.Show();
+    QCOMPARE(form.loads, 2);
+    QCOMPARE(form.ui().Text1->Text(), QString());
+    QCOMPARE(form.survivor, 5);
+}
+
+void FormsTest::cancelledUnloadKeepsTheForm()
+{
+    FakePlatform platform;
+    ProbeForm form(platform);
+    form.Show();
+    form.refuseUnload = true;
+    form.window()->close();
+    QVERIFY(form.IsLoaded());
+    QVERIFY(form.IsVisible());
+    form.refuseUnload = false;
+    form.Unload();
+    QVERIFY(!form.IsLoaded());
+    QCOMPARE(form.unloads, 2);
+}
+
+void FormsTest::hideKeepsEverything()
+{
+    FakePlatform platform;
+    ProbeForm form(platform);
+    form.Show();
+    form.ui().Text1->setText(QStringLiteral("kept"));
+    form.Hide();
+    QVERIFY(form.IsLoaded());
+    QVERIFY(!form.IsVisible());
+    form.Show();
+    QCOMPARE(form.loads, 1);
+    QCOMPARE(form.ui().Text1->Text(), QStringLiteral("kept"));
+
+    // Hiding a form that is not loaded loads it, hidden.
+    ProbeForm other(platform);
+    other.Hide();
+    QVERIFY(other.IsLoaded());
+    QVERIFY(!other.IsVisible());
+    QCOMPARE(other.loads, 1);
+}
+
+void FormsTest::clientAreaInTwips_data()
+{
+    QTest::addColumn<double>("twips");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("zero") << 0.0 << 0;
+    QTest::newRow("one pixel") << 15.0 << 1;
+    QTest::newRow("rounds down below half") << 22.0 << 1;
+    QTest::newRow("rounds half up") << 7.5 << 1;
+    QTest::newRow("message box wizard width") << 7020.0 << 468;
+    QTest::newRow("an inch") << 1440.0 << 96;
+}
+
+void FormsTest::clientAreaInTwips()
+{
+    QFETCH(double, twips);
+    QFETCH(int, pixels);
+    QCOMPARE(forms::twips(twips), pixels);
+    FakePlatform platform;
+    ProbeForm form(platform);
+    form.window()->setClientSize(twips, twips);
+    QCOMPARE(form.window()->clientArea()->size(), QSize(pixels, pixels));
+}
+
+void FormsTest::f1OpensTheFocusedControlsContext()
+{
+    FakePlatform platform;
+    ProbeForm form(platform);
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.window()));
+    form.window()->activateWindow();
+    form.ui().Text1->setFocus();
+    QTest::keyClick(form.ui().Text1, Qt::Key_F1);
+    QCOMPARE(platform.helpCalls.size(), 1);
+    QCOMPARE(platform.helpCalls[0].command, help::HELP_CONTEXT);
+    QCOMPARE(platform.helpCalls[0].data.toInt(), 7);
+    QCOMPARE(platform.helpCalls[0].helpFile, platform.app.helpFilePath());
+}
+
+void FormsTest::whatsThisShowsTopicInsteadOfActing()
+{
+    FakePlatform platform;
+    ProbeForm form(platform);
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.window()));
+    form.WhatsThisMode();
+    QTest::mouseClick(form.ui().Command1, Qt::LeftButton);
+    QCOMPARE(form.clicks, 0);
+    QCOMPARE(platform.helpCalls.size(), 1);
+    QCOMPARE(platform.helpCalls[0].command, help::HELP_CONTEXTPOPUP);
+    QCOMPARE(platform.helpCalls[0].data.toInt(), 42);
+    // The mode lasts for one click only.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTest::mouseClick(form.ui().Command1, Qt::LeftButton);
+    QCOMPARE(form.clicks, 1);
+    QCOMPARE(platform.helpCalls.size(), 1);
+}
+
+void FormsTest::upDownSteps_data()
+{
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("increment");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("presses"); // positive: up arrow, negative: down arrow
+    QTest::addColumn<int>("expected");
+    QTest::newRow("one step up") << 0 << 255 << 1 << 192 << 1 << 193;
+    QTest::newRow("step 10 at 250 stops at the top") << 0 << 255 << 10 << 250 << 1 << 255;
+    QTest::newRow("held at the top never wraps") << 0 << 255 << 10 << 250 << 5 << 255;
+    QTest::newRow("step 10 at 5 stops at the bottom") << 0 << 255 << 10 << 5 << -1 << 0;
+    QTest::newRow("held at the bottom never wraps") << 0 << 255 << 10 << 5 << -4 << 0;
+    QTest::newRow("speed range") << 0 << 20 << 1 << 5 << 20 << 20;
+    QTest::newRow("step size range") << 1 << 10 << 1 << 1 << -3 << 1;
+}
+
+void FormsTest::upDownSteps()
+{
+    QFETCH(int, min);
+    QFETCH(int, max);
+    QFETCH(int, increment);
+    QFETCH(int, start);
+    QFETCH(int, presses);
+    QFETCH(int, expected);
+    UpDown upDown(nullptr, min, max, increment);
+    upDown.resize(16, 33);
+    upDown.setValue(start);
+    for (int k = 0; k < qAbs(presses); ++k) {
+        // Click the upper or lower half as a user does.
+        const QPoint at(8, presses > 0 ? 4 : 29);
+        QTest::mouseClick(&upDown, Qt::LeftButton, {}, at);
+    }
+    QCOMPARE(upDown.Value(), expected);
+}
+
+void FormsTest::upDownChangeOnlyOnRealChange()
+{
+    UpDown upDown(nullptr, 0, 255, 1);
+    QSignalSpy change(&upDown, &UpDown::Change);
+    upDown.setValue(0);
+    QCOMPARE(change.count(), 0);
+    upDown.setValue(7);
+    QCOMPARE(change.count(), 1);
+    upDown.setValue(300);
+    QCOMPARE(upDown.Value(), 255);
+    QCOMPARE(change.count(), 2);
+    upDown.up();
+    QCOMPARE(change.count(), 2);
+    upDown.setFocus();
+    QTest::keyClick(&upDown, Qt::Key_Down);
+    QCOMPARE(upDown.Value(), 254);
+    QCOMPARE(change.count(), 3);
+}
+
+void FormsTest::menuCheckMarkBelongsToCode()
+{
+    MenuItem item(QStringLiteral("&Hex"), nullptr);
+    QSignalSpy click(&item, &MenuItem::Click);
+    item.setChecked(true);
+    item.trigger();
+    QCOMPARE(click.count(), 1);
+    QVERIFY(item.Checked());
+    QVERIFY(item.isChecked());
+    item.setChecked(false);
+    item.trigger();
+    QVERIFY(!item.isChecked());
+}
+
+void FormsTest::multiLineTextUsesCrLf_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one line") << QStringLiteral("Hello") << QStringLiteral("Hello");
+    QTest::newRow("two lines") << QStringLiteral("Hello\nWorld") << QStringLiteral("Hello\r\nWorld");
+    QTest::newRow("trailing break") << QStringLiteral("abc\n") << QStringLiteral("abc\r\n");
+    QTest::newRow("empty line between") << QStringLiteral("A\n\nB") << QStringLiteral("A\r\n\r\nB");
+}
+
+void FormsTest::multiLineTextUsesCrLf()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, text);
+    MultiLineTextBox box(nullptr);
+    for (const QChar c : typed) {
+        if (c == QLatin1Char('\n'))
+            QTest::keyClick(&box, Qt::Key_Return);
+        else
+            QTest::keyClicks(&box, QString(c));
+    }
+    QCOMPARE(box.Text(), text);
+    // Text set by code comes back exactly, lone CR and LF included.
+    const QString odd = QStringLiteral("a\rb\nc\r\n");
+    box.setText(odd);
+    QCOMPARE(box.Text(), odd);
+}
+
+void FormsTest::multiLineMaxLengthCountsCrLf()
+{
+    MultiLineTextBox box(nullptr);
+    box.setMaxLength(5);
+    QTest::keyClicks(&box, QStringLiteral("ab"));
+    QTest::keyClick(&box, Qt::Key_Return); // two characters: 4 in all
+    QTest::keyClicks(&box, QStringLiteral("cd"));
+    QCOMPARE(box.Text(), QStringLiteral("ab\r\nc"));
+}
+
+void FormsTest::timerIntervalZeroRaisesNoTicks()
+{
+    Timer timer(nullptr, 0);
+    QSignalSpy ticks(&timer, &Timer::Timer_);
+    timer.setEnabled(true);
+    QVERIFY(!ticks.wait(150));
+    timer.setInterval(20);
+    QVERIFY(ticks.wait(500));
+    timer.setEnabled(false);
+    const int seen = ticks.count();
+    QVERIFY(!ticks.wait(100));
+    QCOMPARE(ticks.count(), seen);
+}
+
+PELK_TEST_MAIN(FormsTest)
+#include "tst_forms.moc"
