@@ -1,1 +1,158 @@
 #include "wizard_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace pelk::wizard_files {
+
+namespace {
+
+constexpr qint64 kMaxFileSize = 1024 * 1024;
+
+const QString kReplaceQuestion = QStringLiteral("File already exist do you want to replace it ?.");
+
+// The platform's error for a file that could not be opened, read or written,
+// told apart as the user needs it: no such folder, no such file, no access.
+Error fileError(const QString &path, bool writing)
+{
+    const QFileInfo file(path);
+    if (!file.absoluteDir().exists())
+        return Error(errPathNotFound);
+    if (!writing && !file.exists())
+        return Error(errFileNotFound);
+    if (file.exists() && !(writing ? file.isWritable() : file.isReadable()))
+        return Error(errPermissionDenied);
+    if (writing && !file.exists() && !QFileInfo(file.absolutePath()).isWritable())
+        return Error(errPermissionDenied);
+    return Error(errPathFileAccess);
+}
+
+// Reads at most one byte more than a message file may hold, so a huge file
+// costs no more than the limit to turn away.
+QByteArray readMessageFile(const QString &path)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        throw fileError(path, false);
+    QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw fileError(path, false);
+    return bytes;
+}
+
+void writeMessageFile(const QString &path, const QString &message)
+{
+    // Written beside the target and renamed over it, so a failure leaves an
+    // existing file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw fileError(path, true);
+    const QByteArray bytes = fileContent(message);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw fileError(path, true);
+}
+
+} // namespace
+
+QByteArray fileContent(const QString &message)
+{
+    return (message + QLatin1String("\r\n")).toUtf8();
+}
+
+std::optional<QString> messageFromFile(const QByteArray &bytes, QString *error)
+{
+    QString problem;
+    if (bytes.size() > kMaxFileSize)
+        problem = QStringLiteral("This file is too large to open as a message: it is over 1 MB.");
+    else if (bytes.contains('\0'))
+        problem = QStringLiteral("This file is not a text file: it holds NUL characters.");
+    if (!problem.isEmpty()) {
+        if (error)
+            *error = problem;
+        return std::nullopt;
+    }
+
+    // Stateless: a sequence cut off at the end counts as invalid too.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString message = utf8.decode(bytes);
+    if (utf8.hasError()) {
+        // Not UTF-8: an 8-bit file of the old code page, where every byte is
+        // a character.
+        QStringDecoder ansi("windows-1252");
+        message = ansi.decode(bytes);
+    }
+    if (message.endsWith(QLatin1String("\r\n")))
+        message.chop(2);
+    else if (message.endsWith(QLatin1Char('\n')))
+        message.chop(1);
+    return message;
+}
+
+QString titleFromFileTitle(const QString &fileTitle)
+{
+    if (fileTitle.size() < 4)
+        throw Error(errInvalidProcedureCall);
+    const QString title = fileTitle.left(fileTitle.size() - 4);
+    return title == QLatin1String("Untitled") ? QString() : title;
+}
+
+QString proposedFileName(const AppInfo &app, const QString &title)
+{
+    return app.Path + QLatin1Char('/') + (title.isEmpty() ? QStringLiteral("Untitled") : title);
+}
+
+void Open(Platform &platform, CommonDialog &dialog, const Fields &fields, const QString &filter)
+{
+    try {
+        dialog.Filter = filter;
+        dialog.ShowOpen();
+        if (dialog.FileName.isEmpty())
+            return;
+        QString problem;
+        const std::optional<QString> message = messageFromFile(readMessageFile(dialog.FileName), &problem);
+        if (!message) {
+            platform.MsgBox(problem, mb::vbCritical);
+            return;
+        }
+        fields.message->setText(*message);
+        fields.title->setText(titleFromFileTitle(dialog.FileTitle));
+    } catch (const Error &error) {
+        platform.MsgBox(error.description(), mb::vbCritical);
+    }
+}
+
+void Save(Platform &platform, CommonDialog &dialog, const Fields &fields, const QString &filter,
+          const std::function<void(int)> &overwriteAnswer)
+{
+    dialog.Filter = filter;
+    dialog.FileName = proposedFileName(platform.App(), fields.title->Text());
+    QString path;
+    try {
+        dialog.CancelError = true;
+        dialog.ShowSave();
+        path = dialog.FileName;
+    } catch (const Error &) {
+        return; // cancelled: nothing is written
+    }
+
+    // Asks before replacing anything that is there, readable or not.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isDir()) {
+        const int answer = platform.MsgBox(kReplaceQuestion, mb::vbQuestion + mb::vbYesNo);
+        if (overwriteAnswer)
+            overwriteAnswer(answer);
+        if (answer == mb::vbNo)
+            return;
+    }
+
+    try {
+        writeMessageFile(path, fields.message->Text());
+    } catch (const Error &error) {
+        platform.MsgBox(error.description(), mb::vbExclamation, platform.App().Title);
+    }
+}
+
+} // namespace pelk::wizard_files

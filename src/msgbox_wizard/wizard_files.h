@@ -20,7 +20,8 @@ QByteArray fileContent(const QString &message);
 std::optional<QString> messageFromFile(const QByteArray &bytes, QString *error);
 
 // The title a chosen file stands for: its name less the last four
-// characters; "Untitled" stands for an empty title.
+// characters; "Untitled" stands for an empty title. Throws Error
+// (errInvalidProcedureCall) for a name shorter than four characters.
 QString titleFromFileTitle(const QString &fileTitle);
 
 // The name Save proposes: the program's folder, then the title or "Untitled".
