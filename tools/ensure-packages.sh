@@ -3,7 +3,7 @@
 # Sourced by ./run and ./test; works as root or through sudo.
 pelk_packages=(
   g++ cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
   qt6-svg-dev libqt6svg6 qt6-image-formats-plugins libqt6sql6-sqlite libgl-dev
   libwmf-dev libemf2svg-dev
   fonts-dejavu-core
