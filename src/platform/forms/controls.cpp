@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <QValidator>
 
 namespace pelk::forms {
 
@@ -61,9 +62,44 @@ OptionButton::OptionButton(const QString &caption, QWidget *parent) : QRadioButt
     });
 }
 
+// Keeps typing within a text box's MaxLength. An edit that goes past it is
+// cut to fit at the cursor, where the insertion ended, as typing at the
+// limit would; a longer text set by code counts as the limit until it shrinks.
+class TypedLengthLimit : public QValidator {
+public:
+    explicit TypedLengthLimit(TextBox *box) : QValidator(box), m_box(box) {}
+
+    State validate(QString &input, int &pos) const override
+    {
+        if (m_box->m_settingText || m_box->m_maxLength <= 0)
+            return Acceptable;
+        const qsizetype allowed = qMax<qsizetype>(m_box->m_maxLength, m_box->m_shownLength);
+        const qsizetype excess = input.size() - allowed;
+        if (excess <= 0)
+            return Acceptable;
+        if (pos < excess)
+            return Invalid;
+        input.remove(pos - excess, excess);
+        pos -= int(excess);
+        return Acceptable;
+    }
+
+private:
+    TextBox *m_box;
+};
+
 TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
 {
     QLineEdit::setMaxLength(32767);
+    setValidator(new TypedLengthLimit(this));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) { m_shownLength = text.size(); });
+}
+
+void TextBox::setText(const QString &text)
+{
+    m_settingText = true;
+    QLineEdit::setText(text);
+    m_settingText = false;
 }
 
 // ---------------------------------------------------------------------------

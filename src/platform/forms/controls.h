@@ -75,14 +75,23 @@ signals:
     void Click();
 };
 
-// A single-line text box. MaxLength 0 means no limit.
+// A single-line text box. MaxLength limits what the user types (0 means no
+// limit); text set by code is kept whole, however long, and can then be
+// shortened but not lengthened by typing.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit TextBox(QWidget *parent);
     QString Text() const { return text(); }
-    void setText(const QString &text) { QLineEdit::setText(text); }
-    void setMaxLength(int length) { QLineEdit::setMaxLength(length > 0 ? length : 32767); }
+    void setText(const QString &text);
+    int MaxLength() const { return m_maxLength; }
+    void setMaxLength(int length) { m_maxLength = qMax(length, 0); }
+
+private:
+    friend class TypedLengthLimit;
+    int m_maxLength = 0;
+    qsizetype m_shownLength = 0;
+    bool m_settingText = false;
 };
 
 // A multi-line text box. Text() uses CR LF line breaks for what the user

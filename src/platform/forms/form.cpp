@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "controls.h"
 #include "twips.h"
 
 #include <QAbstractButton>
@@ -8,6 +9,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -70,6 +72,50 @@ protected:
 private:
     Form &m_form;
     QWidget *m_window;
+};
+
+int menuHelpContext(QAction *action)
+{
+    auto *item = qobject_cast<MenuItem *>(action);
+    return item ? item->HelpContextID : 0;
+}
+
+// F1 on an open menu or a highlighted menu title: the item's help context,
+// else that of the menu's title, else the window's. Menus are popups of their
+// own, so the key never reaches the window's F1 handling.
+class MenuHelpFilter : public QObject {
+public:
+    MenuHelpFilter(Form &form, QObject *parent) : QObject(parent), m_form(form) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent *>(event)->key() != Qt::Key_F1)
+            return false;
+        int context = 0;
+        if (auto *menu = qobject_cast<QMenu *>(watched)) {
+            context = menuHelpContext(menu->activeAction());
+            if (!context)
+                context = menuHelpContext(menu->menuAction());
+        } else if (auto *bar = qobject_cast<QMenuBar *>(watched)) {
+            context = menuHelpContext(bar->activeAction());
+        }
+        if (!context)
+            context = m_form.HelpContextID;
+        if (!context)
+            return true;
+        // The help viewer takes over from the menu.
+        while (QWidget *popup = QApplication::activePopupWidget()) {
+            if (!popup->close())
+                break;
+        }
+        const AppInfo &app = m_form.platform().App();
+        m_form.platform().WinHelpA(m_form.window(), app.helpFilePath(), help::HELP_CONTEXT, context);
+        return true;
+    }
+
+private:
+    Form &m_form;
 };
 } // namespace
 
@@ -181,6 +227,11 @@ void Form::Load()
         return;
     m_window = new FormWindow(*this);
     createControls(m_window);
+    auto *menuHelp = new MenuHelpFilter(*this, m_window);
+    if (QWidget *bar = m_window->menuWidget())
+        bar->installEventFilter(menuHelp);
+    for (QMenu *menu : m_window->findChildren<QMenu *>())
+        menu->installEventFilter(menuHelp);
     Form_Load();
     emit loaded();
 }
