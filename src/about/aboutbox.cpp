@@ -1,82 +1,231 @@
-// Minimal about boxes until their full layout lands.
 #include "aboutbox.h"
+
+#include "maker.h"
+#include "programicon.h"
+#include "platform/forms/twips.h"
+
+#include <QCoreApplication>
+#include <QShortcut>
 
 namespace pelk {
 
-AboutBox::AboutBox(Platform &platform, QObject *parent) : forms::Form(platform, parent) {}
+QString versionText(const AppInfo &app)
+{
+    return QStringLiteral("Version %1.%2.%3").arg(app.Major).arg(app.Minor).arg(app.Revision);
+}
+
+QString authorLine()
+{
+    return QStringLiteral("Programed By ") + maker::kAuthorName + QStringLiteral(" 12/14/1997") + QLatin1Char('\r')
+        + maker::kAuthorEmail;
+}
+
+namespace {
+
+QString designTitle()
+{
+    return QStringLiteral("Message box wizard    ") + maker::kWebAddress;
+}
+
+// One window of each kind for the whole program. They go with the
+// application, while their widgets can still be deleted.
+struct Instances {
+    std::unique_ptr<frmAboutM> m;
+    std::unique_ptr<frmAboutI> i;
+    std::unique_ptr<frmAboutC> c;
+};
+
+Instances &instances()
+{
+    static Instances all;
+    static const bool cleanup = [] {
+        qAddPostRoutine([] {
+            instances().m.reset();
+            instances().i.reset();
+            instances().c.reset();
+        });
+        return true;
+    }();
+    Q_UNUSED(cleanup);
+    return all;
+}
+
+// Steps the font of a word-wrapped label down until its text fits the
+// label's box, so a long description is never cut off.
+void shrinkToFit(QLabel *label)
+{
+    QFont font = label->font();
+    const auto height = [&] {
+        return QFontMetrics(font)
+            .boundingRect(QRect(0, 0, label->width(), 1 << 20), Qt::TextWordWrap, label->text())
+            .height();
+    };
+    while (font.pointSizeF() > 6 && height() > label->height())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+}
+
+// A window that belongs to another platform (a new connection in the same
+// process) is replaced by a fresh one.
+template <class T> T &instanceOf(Platform &platform, std::unique_ptr<T> &slot)
+{
+    if (!slot || &slot->platform() != &platform)
+        slot = std::make_unique<T>(platform);
+    return *slot;
+}
+
+} // namespace
+
+AboutBox::AboutBox(Platform &platform, QObject *parent, const Design &design)
+    : forms::Form(platform, parent), m_design(design)
+{
+}
+
+void AboutBox::createControls(forms::FormWindow *window)
+{
+    using forms::place;
+    // A fixed dialog border, no minimise or maximise box, no taskbar entry.
+    window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    window->setWindowTitle(m_design.caption);
+    window->setWindowIcon(programIcon());
+    window->setClientSize(m_design.clientWidth, m_design.clientHeight);
+    QWidget *client = window->clientArea();
+    m_ui = std::make_unique<Ui>();
+    Ui &ui = *m_ui;
+
+    ui.cmdOK = new forms::CommandButton(QStringLiteral("&OK"), client);
+    forms::name(ui.cmdOK, QStringLiteral("cmdOK"));
+    place(ui.cmdOK, m_design.okLeft, m_design.okTop, 1260, 345);
+    ui.cmdOK->setDefault(true);
+
+    ui.picIcon = new QLabel(client);
+    forms::name(ui.picIcon, QStringLiteral("picIcon"), QStringLiteral("Program icon"));
+    ui.picIcon->setPixmap(programPixmap());
+    ui.picIcon->setAlignment(Qt::AlignCenter);
+    place(ui.picIcon, 240, 240, 540, 540);
+
+    const QPalette black = [&] {
+        QPalette p = client->palette();
+        p.setColor(QPalette::WindowText, Qt::black);
+        return p;
+    }();
+
+    auto *description = new forms::Label(m_design.description, client);
+    forms::name(description, QStringLiteral("lblDescription"));
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    description->setPalette(black);
+    place(description, 960, 840, m_design.descriptionWidth, m_design.descriptionHeight);
+    ui.lblDescription.append(description);
+
+    ui.lblTitle = new forms::Label(designTitle(), client);
+    forms::name(ui.lblTitle, QStringLiteral("lblTitle"));
+    ui.lblTitle->setWordWrap(true); // the web address goes under the title when it does not fit
+    ui.lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.lblTitle->setPalette(black);
+    place(ui.lblTitle, 960, 120, 2685, 360);
+    // Room for two whole lines: the tools put their web address on the second.
+    const int twoLines = 2 * ui.lblTitle->fontMetrics().lineSpacing();
+    ui.lblTitle->resize(ui.lblTitle->width(), qMax(ui.lblTitle->height(), twoLines));
+
+    ui.lblVersion = new forms::Label(QStringLiteral("Version"), client);
+    forms::name(ui.lblVersion, QStringLiteral("lblVersion"));
+    place(ui.lblVersion, 960, 600, 3885, 225);
+
+    // The etched rule: white under grey, one pixel lower, to the right edge.
+    const double ruleRight = 5640;
+    auto *white = new forms::Line(client, 0, m_design.ruleTop, ruleRight, m_design.ruleTop, Qt::white, 2);
+    white->setObjectName(QStringLiteral("Line1_0"));
+    auto *grey = new forms::Line(client, 0, m_design.ruleTop, ruleRight, m_design.ruleTop, QColor(128, 128, 128), 1);
+    grey->setObjectName(QStringLiteral("Line1_1"));
+
+    ui.Label1 = new forms::Label(QString(), client);
+    forms::name(ui.Label1, QStringLiteral("Label1"));
+    place(ui.Label1, m_design.authorLeft, m_design.authorTop, 2850, 195);
+    ui.Label1->setAutoSize(true);
+
+    // OK is the default and the cancel button: Enter and Esc press it.
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
+                                   QKeySequence(Qt::Key_Escape)}) {
+        auto *shortcut = new QShortcut(key, window);
+        connect(shortcut, &QShortcut::activated, ui.cmdOK, &QPushButton::click);
+    }
+    connect(ui.cmdOK, &forms::CommandButton::Click, this, &AboutBox::cmdOK_Click);
+    ui.cmdOK->setFocus();
+}
+
+void AboutBox::Form_Load()
+{
+    shrinkToFit(m_ui->lblDescription[0]);
+    m_ui->lblVersion->setCaption(versionText(platform().App()));
+    m_ui->Label1->setCaption(authorLine());
+}
 
 void AboutBox::cmdOK_Click()
 {
     Unload();
 }
 
-template <class T> static T &instanceOf(Platform &platform, std::unique_ptr<T> &slot)
-{
-    if (!slot || &slot->platform() != &platform) {
-        slot.reset(new T(platform, nullptr));
-    }
-    return *slot;
-}
+// ---------------------------------------------------------------------------
 
-namespace {
-struct Instances {
-    std::unique_ptr<frmAboutM> m;
-    std::unique_ptr<frmAboutI> i;
-    std::unique_ptr<frmAboutC> c;
-};
-Instances &instances()
+frmAboutM::frmAboutM(Platform &platform, QObject *parent)
+    : AboutBox(platform, parent,
+               {QStringLiteral("About Message box wizard"), QString(), 5340, 3780, 4125, 2010, 3000, 360, 3360, 3720,
+                3240})
 {
-    static Instances all;
-    return all;
 }
-
-void buildCommon(AboutBox::Ui &ui, forms::FormWindow *window)
-{
-    QWidget *client = window->clientArea();
-    ui.lblTitle = new forms::Label(QString(), client);
-    ui.lblVersion = new forms::Label(QString(), client);
-    ui.lblDescription.append(new forms::Label(QString(), client));
-    ui.Label1 = new forms::Label(QString(), client);
-    ui.cmdOK = new forms::CommandButton(QStringLiteral("&OK"), client);
-    ui.picIcon = new QLabel(client);
-}
-} // namespace
 
 frmAboutM &frmAboutM::instance(Platform &platform)
 {
     return instanceOf(platform, instances().m);
 }
+
+QString frmAboutM::description()
+{
+    return QStringLiteral(
+        "Makes Adding message boxes to your program code  as easy as clicking your mouse. You no longer have to "
+        "determine the code or remember the key words. Just place it on your task bar and when you need a message box "
+        "restore it,  build it, and copy to your code. Use the message area of the message box formatter to import "
+        "text files and which can be spell corrected in your text editor then use the right mouse button to copy and "
+        "paste even in label captions. as I did for this about label. All other Help files were created with Pelk "
+        "Marvo.");
+}
+
+void frmAboutM::Form_Load()
+{
+    m_ui->lblDescription[0]->setCaption(description());
+    AboutBox::Form_Load();
+}
+
+frmAboutI::frmAboutI(Platform &platform, QObject *parent)
+    : AboutBox(platform, parent,
+               {QStringLiteral("About Input Box wizard"),
+                QStringLiteral("Makes Adding Input boxes to your program code  as easy as clicking your mouse. You no "
+                               "longer have to determine the code or remember the key words. Just place it on your "
+                               "task bar and when you need a Input  box restore it,  build it, and copy to your code."),
+                5220, 2940, 4125, 1050, 1920, 480, 2400, 3840, 2280})
+{
+}
+
 frmAboutI &frmAboutI::instance(Platform &platform)
 {
     return instanceOf(platform, instances().i);
 }
+
+frmAboutC::frmAboutC(Platform &platform, QObject *parent)
+    : AboutBox(platform, parent,
+               {QStringLiteral("About Color Finder"),
+                QStringLiteral("Makes finding RGB colors and adding colors  to your program code  as easy as clicking "
+                               "your mouse. You no longer have to determine the code or remember the key words. Just "
+                               "place it on your task bar and when you need a color restore it,  build it, and copy "
+                               "to your code. "),
+                5025, 2715, 4035, 1050, 1920, 360, 2280, 3600, 2040})
+{
+}
+
 frmAboutC &frmAboutC::instance(Platform &platform)
 {
     return instanceOf(platform, instances().c);
 }
-
-void frmAboutM::createControls(forms::FormWindow *window)
-{
-    m_ui = std::make_unique<Ui>();
-    buildCommon(*m_ui, window);
-    connect(m_ui->cmdOK, &forms::CommandButton::Click, this, &frmAboutM::cmdOK_Click);
-}
-void frmAboutM::Form_Load() {}
-
-void frmAboutI::createControls(forms::FormWindow *window)
-{
-    m_ui = std::make_unique<Ui>();
-    buildCommon(*m_ui, window);
-    connect(m_ui->cmdOK, &forms::CommandButton::Click, this, &frmAboutI::cmdOK_Click);
-}
-void frmAboutI::Form_Load() {}
-
-void frmAboutC::createControls(forms::FormWindow *window)
-{
-    m_ui = std::make_unique<Ui>();
-    buildCommon(*m_ui, window);
-    connect(m_ui->cmdOK, &forms::CommandButton::Click, this, &frmAboutC::cmdOK_Click);
-}
-void frmAboutC::Form_Load() {}
 
 } // namespace pelk

@@ -11,6 +11,12 @@
 
 namespace pelk {
 
+// "Version " and the application's version numbers joined by ".".
+QString versionText(const AppInfo &app);
+// "Programed By", the author and the date, then the author's e-mail on a
+// second line after a CR.
+QString authorLine();
+
 class AboutBox : public forms::Form {
     Q_OBJECT
 public:
@@ -28,23 +34,42 @@ public:
         return *m_ui;
     }
 
-    AboutBox(Platform &platform, QObject *parent);
+    // Where the three windows differ, in twips, and their design texts.
+    struct Design {
+        QString caption;
+        QString description;
+        double clientWidth, clientHeight;
+        double descriptionWidth, descriptionHeight;
+        double ruleTop;
+        double authorLeft, authorTop;
+        double okLeft, okTop;
+    };
+
+    AboutBox(Platform &platform, QObject *parent, const Design &design);
 
 protected:
+    void createControls(forms::FormWindow *window) override;
     void releaseControls() override { m_ui.reset(); }
+    // Shows the version and the author line.
+    void Form_Load() override;
     void cmdOK_Click();
 
     std::unique_ptr<Ui> m_ui;
+
+private:
+    Design m_design;
 };
 
 class frmAboutM : public AboutBox {
     Q_OBJECT
 public:
     static frmAboutM &instance(Platform &platform);
-    using AboutBox::AboutBox;
+    explicit frmAboutM(Platform &platform, QObject *parent = nullptr);
+
+    // The message box wizard's description, set at load.
+    static QString description();
 
 protected:
-    void createControls(forms::FormWindow *window) override;
     void Form_Load() override;
 };
 
@@ -52,22 +77,14 @@ class frmAboutI : public AboutBox {
     Q_OBJECT
 public:
     static frmAboutI &instance(Platform &platform);
-    using AboutBox::AboutBox;
-
-protected:
-    void createControls(forms::FormWindow *window) override;
-    void Form_Load() override;
+    explicit frmAboutI(Platform &platform, QObject *parent = nullptr);
 };
 
 class frmAboutC : public AboutBox {
     Q_OBJECT
 public:
     static frmAboutC &instance(Platform &platform);
-    using AboutBox::AboutBox;
-
-protected:
-    void createControls(forms::FormWindow *window) override;
-    void Form_Load() override;
+    explicit frmAboutC(Platform &platform, QObject *parent = nullptr);
 };
 
 } // namespace pelk
