@@ -1,9 +1,16 @@
-// Placeholder of the Pelk Picture Viwer window: its caption, its size and its Exit path.
+// The picture viewer and path finder window: drive, folder and file lists,
+// an image box that stretches the chosen picture, a timed scan through the
+// file list, a full-height view, and copying of a file's full path.
 #pragma once
 
 #include "platform/forms/connectlink.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/filelists.h"
 #include "platform/forms/form.h"
+#include "platform/forms/imagebox.h"
 #include "hostsdk/hostsdk.h"
+
+#include <QMenu>
 
 namespace pelk {
 
@@ -12,13 +19,77 @@ class frmAddIn3 : public forms::Form {
 public:
     explicit frmAddIn3(Platform &platform, QObject *parent = nullptr);
 
+    struct Ui {
+        forms::DirListBox *Dir1 = nullptr;
+        forms::DriveListBox *Drive1 = nullptr;
+        forms::FileListBox *File1 = nullptr;
+        forms::ImageBox *Image1 = nullptr;
+        forms::CommandButton *cmdSuper = nullptr;
+        forms::CommandButton *Command1 = nullptr;
+        forms::Label *Label1 = nullptr;
+        forms::Label *Label2 = nullptr;
+        forms::UpDown *UpDown1 = nullptr;
+        forms::CommandButton *cmdScan = nullptr;
+        forms::CommandButton *cmdRestore = nullptr;
+        forms::Timer *Timer1 = nullptr;
+        forms::Line *Line2 = nullptr;
+        forms::Line *Line1 = nullptr;
+        QMenu *mnuOptions = nullptr;
+        forms::MenuItem *mnuPathFinder = nullptr;
+        forms::MenuItem *mnuExit = nullptr;
+        QMenu *mnuhlp = nullptr;
+        forms::MenuItem *mnuhelp = nullptr;
+        forms::MenuItem *mnuAbout = nullptr;
+        forms::MenuItem *mnuContextHelp = nullptr;
+    };
+    Ui &ui()
+    {
+        ensureLoaded();
+        return *m_ui;
+    }
+
     std::shared_ptr<hostsdk::VBE> VBInstance3;
     ConnectLink *Connect = nullptr;
 
+    // Form variables: they outlive an unload.
+    int i = 0;           // scan position: the index the next tick shows
+    bool Toggel = false; // a scan runs
+    double SavedTop = 0, SavedLeft = 0, SavedHeight = 0;
+    int SavedWidth = 0;
+
+    static const QString kPicturePattern;
+
 protected:
     void createControls(forms::FormWindow *window) override;
-    void releaseControls() override {}
+    void releaseControls() override { m_ui.reset(); }
+    void Form_Load() override;
     void Form_Unload(bool &cancel) override;
+
+private:
+    void Drive1_Change();
+    void Dir1_Change();
+    void Dir1_Click();
+    void File1_Click();
+    void cmdScan_Click();
+    void Timer1_Timer();
+    void UpDown1_Change();
+    void cmdSuper_Click();
+    void cmdRestore_Click();
+    void mnuPathFinder_Click();
+    void Command1_Click();
+    void mnuhelp_Click();
+    void mnuContextHelp_Click();
+    void mnuAbout_Click();
+    void mnuExit_Click();
+
+    void stopAndRewind();
+    QString selectedFullPath();
+    // Lets the window be maximised while super-sized; fixed otherwise.
+    void allowMaximise(bool allow);
+    // Asks for the next pictures of the list to be decoded ahead.
+    void readAhead();
+
+    std::unique_ptr<Ui> m_ui;
 };
 
 } // namespace pelk
