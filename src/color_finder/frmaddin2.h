@@ -1,24 +1,122 @@
-// Placeholder of the Pelk Color Finder window: its caption, its size and its Exit path.
+// The color finder: three channel steppers compose a color, the window's
+// background right of the control panel previews it, and Copy puts it on the
+// clipboard as an RGB call, a decimal color number or a hexadecimal constant.
+// The color, the step sizes and the format are remembered per user.
 #pragma once
 
+#include "platform/commondialog.h"
 #include "platform/forms/connectlink.h"
+#include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "hostsdk/hostsdk.h"
+
+#include <QMenu>
+
+#include <array>
+#include <memory>
 
 namespace pelk {
 
 class frmAddIn2 : public forms::Form {
     Q_OBJECT
 public:
+    struct Ui {
+        forms::Frame *Frame1 = nullptr;
+        forms::CommandButton *CommandCut = nullptr;
+        forms::CommandButton *RedMax = nullptr, *RedNom = nullptr, *RedMin = nullptr;
+        forms::CommandButton *GreenMax = nullptr, *GreenNom = nullptr, *GreenMin = nullptr;
+        forms::CommandButton *BlueMax = nullptr, *BlueNom = nullptr, *BlueMin = nullptr;
+        forms::UpDown *UpDown1 = nullptr, *UpDown2 = nullptr, *UpDown3 = nullptr; // channels
+        forms::TextBox *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr;    // channel values
+        forms::Label *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr;   // channel names
+        forms::Label *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr;   // "Step"
+        forms::UpDown *UpDown4 = nullptr, *UpDown5 = nullptr, *UpDown6 = nullptr; // step sizes
+        forms::Label *LabelRed = nullptr, *LabelGreen = nullptr, *LabelBlue = nullptr;
+
+        QMenu *mnuOptions = nullptr;
+        forms::MenuItem *mnuColorBar = nullptr;
+        QMenu *mnuFormat = nullptr;
+        forms::MenuItem *mnuRGB = nullptr, *mnuDecimal = nullptr, *mnuHex = nullptr;
+        forms::MenuItem *mnuExit = nullptr;
+        QMenu *mnumainhlp = nullptr;
+        forms::MenuItem *mnuHelp = nullptr, *MnuAbout = nullptr;
+        forms::MenuItem *mnuWhatisthis = nullptr;
+
+        std::unique_ptr<CommonDialog> CommonDialog1;
+    };
+    Ui &ui()
+    {
+        ensureLoaded();
+        return *m_ui;
+    }
+
     explicit frmAddIn2(Platform &platform, QObject *parent = nullptr);
 
     std::shared_ptr<hostsdk::VBE> VBInstance2;
     ConnectLink *Connect = nullptr;
 
+    // The preview: the window's background color, a color number.
+    quint32 BackColor();
+    void setBackColor(quint32 color);
+
+    // Repaints the preview from the value boxes, then saves (not while loading).
+    void Draw_Color();
+    // Writes the three channels and the three step sizes to the settings store.
+    void SaveAll();
+
 protected:
     void createControls(forms::FormWindow *window) override;
-    void releaseControls() override {}
+    void releaseControls() override;
+    void Form_Load() override;
     void Form_Unload(bool &cancel) override;
+    void Form_Resize() override;
+
+private:
+    // The controls of one channel, so the three channels share their handlers.
+    struct Channel {
+        forms::UpDown *stepper;
+        forms::TextBox *box;
+        forms::UpDown *stepSize;
+        forms::Label *stepLabel;
+        QString key; // settings key of the value; the step size adds "Set"
+    };
+    std::array<Channel, 3> channels();
+    Channel channel(int index) { return channels()[index]; }
+
+    void UpDown1_Change() { channelStepped(channel(0)); }
+    void UpDown2_Change() { channelStepped(channel(1)); }
+    void UpDown3_Change() { channelStepped(channel(2)); }
+    void UpDown4_Change() { stepSizeChanged(channel(0)); }
+    void UpDown5_Change() { stepSizeChanged(channel(1)); }
+    void UpDown6_Change() { stepSizeChanged(channel(2)); }
+    void RedMax_Click() { jump(channel(0), 255); }
+    void RedNom_Click() { jump(channel(0), 192); }
+    void RedMin_Click() { jump(channel(0), 0); }
+    void GreenMax_Click() { jump(channel(1), 255); }
+    void GreenNom_Click() { jump(channel(1), 192); }
+    void GreenMin_Click() { jump(channel(1), 0); }
+    void BlueMax_Click() { jump(channel(2), 255); }
+    void BlueNom_Click() { jump(channel(2), 192); }
+    void BlueMin_Click() { jump(channel(2), 0); }
+    void channelStepped(const Channel &c);
+    void stepSizeChanged(const Channel &c);
+    void jump(const Channel &c, int value);
+
+    void CommandCut_Click();
+    void mnuRGB_Click();
+    void mnuDecimal_Click();
+    void mnuHex_Click();
+    void chooseFormat(forms::MenuItem *item);
+    void mnuColorBar_Click();
+    void mnuExit_Click();
+    void mnuhelp_Click();
+    void mnuAbout_Click();
+    void mnuWhatisthis_Click();
+
+    std::unique_ptr<Ui> m_ui;
+    // From the start of loading to its final repaint nothing is saved, so a
+    // half-done load never overwrites values it has not read yet.
+    bool m_loading = false;
 };
 
 } // namespace pelk

@@ -1,0 +1,106 @@
+// Times one arrow press on the red channel stepper of the color finder: the
+// change reaction, the repaint of the window and the save of all six values
+// to the real settings store. Prints the median and the spread, once with the
+// store in a temporary folder on disk and once on tmpfs (/dev/shm), where a
+// flush to disk costs nothing, so the two figures tell the store's flushes
+// apart from the rest of the work.
+//
+//   bench_color [presses]   (default 1000; offscreen unless QT_QPA_PLATFORM is set)
+#include "color_finder/frmaddin2.h"
+#include "platform/qtplatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace pelk;
+
+namespace {
+
+double percentile(std::vector<double> ms, double p)
+{
+    std::sort(ms.begin(), ms.end());
+    const size_t index = std::min(ms.size() - 1, size_t(p * double(ms.size() - 1) + 0.5));
+    return ms[index];
+}
+
+template <class F> std::vector<double> timeEach(int count, F &&step)
+{
+    std::vector<double> ms;
+    ms.reserve(size_t(count));
+    for (int i = 0; i < count; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        step(i);
+        ms.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    return ms;
+}
+
+void report(const QString &what, const std::vector<double> &ms)
+{
+    std::printf("%-52s median %8.3f ms   p90 %8.3f ms   min %7.3f ms   max %8.3f ms   (n=%zu)\n", qPrintable(what),
+                percentile(ms, 0.5), percentile(ms, 0.9), percentile(ms, 0.0), percentile(ms, 1.0), ms.size());
+}
+
+// Presses alternate up and down so that every press really changes the
+// channel; each is followed by a forced repaint of the whole window.
+bool measure(QtPlatform &platform, const QString &where, int presses)
+{
+    frmAddIn2 form(platform);
+    form.Show();
+    if (!QTest::qWaitForWindowExposed(form.window()))
+        std::fprintf(stderr, "warning: the window was not exposed; repaints may be skipped\n");
+    forms::UpDown *arrows = form.ui().UpDown1;
+    const QPoint upArrow(arrows->width() / 2, 2);
+    const QPoint downArrow(arrows->width() / 2, arrows->height() - 3);
+    int changes = 0;
+    QObject::connect(arrows, &forms::UpDown::Change, [&changes] { ++changes; });
+
+    const std::vector<double> press = timeEach(presses, [&](int i) {
+        QTest::mouseClick(arrows, Qt::LeftButton, {}, i % 2 ? downArrow : upArrow);
+        form.window()->repaint();
+    });
+    const std::vector<double> save = timeEach(presses, [&](int) { form.SaveAll(); });
+    const std::vector<double> paint = timeEach(presses, [&](int) { form.window()->repaint(); });
+    form.Unload();
+
+    std::printf("settings store on %s\n", qPrintable(where));
+    report(QStringLiteral("  arrow press + repaint + save of six values"), press);
+    report(QStringLiteral("  save of six values alone"), save);
+    report(QStringLiteral("  repaint alone"), paint);
+    if (changes != presses)
+        std::printf("  only %d of %d presses changed the channel\n", changes, presses);
+    return changes == presses;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int presses = argc > 1 ? std::max(2, std::atoi(argv[1])) : 1000;
+    QtPlatform platform(QCoreApplication::applicationDirPath());
+
+    bool ok = true;
+    QTemporaryDir disk;
+    qputenv("PELKTULVANE_HOME", disk.path().toUtf8());
+    ok = measure(platform, disk.path() + QStringLiteral(" (disk)"), presses) && ok;
+
+    if (QDir(QStringLiteral("/dev/shm")).exists()) {
+        QTemporaryDir memory(QStringLiteral("/dev/shm/pelk-bench-XXXXXX"));
+        if (memory.isValid()) {
+            qputenv("PELKTULVANE_HOME", memory.path().toUtf8());
+            ok = measure(platform, memory.path() + QStringLiteral(" (tmpfs)"), presses) && ok;
+        }
+    }
+    return ok ? 0 : 1;
+}
