@@ -1,17 +1,18 @@
 #include "qtplatform.h"
 
-#include "paths.h"
+#include "filedialogs.h"
 #include "help/helpsystem.h"
+#include "inifile.h"
+#include "inputbox.h"
+#include "messagebox.h"
+#include "paths.h"
 #include "pictures/pictureloader.h"
+#include "settingsstore.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QColorDialog>
 #include <QDir>
-#include <QFileDialog>
-#include <QInputDialog>
-#include <QMessageBox>
-#include <QSettings>
+#include <QFileInfo>
 
 namespace pelk {
 
@@ -32,16 +33,15 @@ QtPlatform::QtPlatform(const QString &appPath) : m_app(makeAppInfo(appPath)) {}
 QString QtPlatform::GetSetting(const QString &appName, const QString &section, const QString &key,
                                const QString &defaultValue)
 {
-    QSettings settings(paths::settingsFile(appName), QSettings::IniFormat);
-    return settings.value(section + QLatin1Char('/') + key, defaultValue).toString();
+    return settings::value(appName, section, key, defaultValue);
 }
 
 void QtPlatform::SaveSetting(const QString &appName, const QString &section, const QString &key,
                              const QString &value)
 {
-    QSettings settings(paths::settingsFile(appName), QSettings::IniFormat);
-    settings.setValue(section + QLatin1Char('/') + key, value);
-    settings.sync();
+    if (!settings::setValue(appName, section, key, value))
+        qWarning("Could not save the setting %s/%s of %s", qPrintable(section), qPrintable(key),
+                 qPrintable(appName));
 }
 
 void QtPlatform::ClipboardClear()
@@ -54,39 +54,36 @@ void QtPlatform::ClipboardSetText(const QString &text)
     QApplication::clipboard()->setText(text);
 }
 
-int QtPlatform::MsgBox(const QString &prompt, int buttons, const QString &title, const QString &, int)
+int QtPlatform::MsgBox(const QString &prompt, int buttons, const QString &title, const QString &helpFile,
+                       int context)
 {
-    QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? m_app.Title : title, prompt);
-    Q_UNUSED(buttons);
-    box.exec();
-    return mb::vbOK;
+    const QString helpPath = msgBoxHelpFile(m_app, helpFile);
+    const auto openHelp = [helpPath, context](QWidget *owner) {
+        // Context 0 names no topic: the contents stand in for it.
+        if (context != 0)
+            help::winHelp(owner, helpPath, help::HELP_CONTEXT, context);
+        else
+            help::winHelp(owner, helpPath, help::HELP_CONTENTS, 0);
+    };
+    return MessageBoxDialog::ask(prompt, buttons, title.isEmpty() ? m_app.Title : title, openHelp,
+                                 QApplication::activeWindow());
 }
 
 QString QtPlatform::InputBox(const QString &prompt, const QString &title, const QString &defaultText)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title.isEmpty() ? m_app.Title : title,
-                                               prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    return InputBoxDialog::ask(prompt, title.isEmpty() ? m_app.Title : title, defaultText,
+                               QApplication::activeWindow());
 }
 
-std::optional<QString> QtPlatform::FileDialog(FileDialogMode mode, const QString &fileName, const QString &, int,
-                                              QWidget *owner)
+std::optional<QString> QtPlatform::FileDialog(FileDialogMode mode, const QString &fileName, const QString &filter,
+                                              int flags, QWidget *owner)
 {
-    const QString chosen = mode == FileDialogMode::Open ? QFileDialog::getOpenFileName(owner, QString(), fileName)
-                                                        : QFileDialog::getSaveFileName(owner, QString(), fileName);
-    if (chosen.isEmpty())
-        return std::nullopt;
-    return chosen;
+    return showFileDialog(mode, fileName, filter, flags, owner);
 }
 
-std::optional<quint32> QtPlatform::ColorDialog(quint32 color, int, QWidget *owner)
+std::optional<quint32> QtPlatform::ColorDialog(quint32 color, int flags, QWidget *owner)
 {
-    const QColor initial(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
-    const QColor chosen = QColorDialog::getColor(initial, owner);
-    if (!chosen.isValid())
-        return std::nullopt;
-    return quint32(chosen.red()) | quint32(chosen.green()) << 8 | quint32(chosen.blue()) << 16;
+    return showColorDialog(color, flags, owner);
 }
 
 int QtPlatform::WinHelpA(QWidget *owner, const QString &helpFile, unsigned command, const QVariant &data)
@@ -97,10 +94,13 @@ int QtPlatform::WinHelpA(QWidget *owner, const QString &helpFile, unsigned comma
 bool QtPlatform::WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key, const QByteArray &value,
                                             const QByteArray &fileName)
 {
-    QSettings ini(paths::resolveProfileFile(QString::fromLatin1(fileName)), QSettings::IniFormat);
-    ini.setValue(QString::fromLatin1(section + '/' + key), QString::fromLatin1(value));
-    ini.sync();
-    return ini.status() == QSettings::NoError;
+    const QString path = paths::resolveProfileFile(QString::fromLocal8Bit(fileName));
+    // The system folder is ours to create on a first run; any other folder
+    // must exist.
+    const QFileInfo file(path);
+    if (file.absolutePath() == QDir(paths::systemFolder()).absolutePath())
+        QDir().mkpath(file.absolutePath());
+    return ini::writeProfileString(path, section, key, value);
 }
 
 Picture QtPlatform::LoadPicture(const QString &path, const QSize &shownSize)

@@ -1,0 +1,253 @@
+#include "settingsstore.h"
+
+#include "inifile.h"
+#include "paths.h"
+
+#include <QFileDevice>
+#include <QSet>
+#include <QSettings>
+#include <QUrl>
+
+namespace pelk::settings {
+
+namespace {
+
+bool isControl(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7F;
+}
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\v') || c == QLatin1Char('\f');
+}
+
+void appendHex(QString &out, char16_t code)
+{
+    out += QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+QString decodeName(const QString &name)
+{
+    return QUrl::fromPercentEncoding(name.toUtf8());
+}
+
+// Values that would not survive as the bare text after '=' (blanks at either
+// end, a leading quote, control characters) are written quoted, with
+// backslash escapes.
+QString encodeValue(const QString &value)
+{
+    const bool quoted = !value.isEmpty()
+                        && (isBlank(value.front()) || isBlank(value.back()) || value.front() == QLatin1Char('"')
+                            || std::any_of(value.begin(), value.end(), isControl));
+    if (!quoted)
+        return value;
+    QString out = QStringLiteral("\"");
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case '\\': out += QLatin1String("\\\\"); break;
+        case '"': out += QLatin1String("\\\""); break;
+        case '\n': out += QLatin1String("\\n"); break;
+        case '\r': out += QLatin1String("\\r"); break;
+        case '\t': out += QLatin1String("\\t"); break;
+        default:
+            if (isControl(c)) {
+                out += QLatin1String("\\x");
+                appendHex(out, c.unicode());
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += QLatin1Char('"');
+    return out;
+}
+
+QString decodeValue(const QString &text)
+{
+    if (text.size() < 2 || text.front() != QLatin1Char('"') || text.back() != QLatin1Char('"'))
+        return text;
+    const QStringView inner = QStringView(text).sliced(1, text.size() - 2);
+    QString out;
+    out.reserve(inner.size());
+    for (qsizetype i = 0; i < inner.size(); ++i) {
+        const QChar c = inner[i];
+        if (c != QLatin1Char('\\') || i + 1 == inner.size()) {
+            out += c;
+            continue;
+        }
+        const QChar next = inner[++i];
+        switch (next.unicode()) {
+        case 'n': out += QLatin1Char('\n'); break;
+        case 'r': out += QLatin1Char('\r'); break;
+        case 't': out += QLatin1Char('\t'); break;
+        case '\\':
+        case '"': out += next; break;
+        case 'x': {
+            bool ok = false;
+            const int code = i + 2 < inner.size() ? inner.sliced(i + 1, 2).toInt(&ok, 16) : 0;
+            if (ok) {
+                out += QChar(code);
+                i += 2;
+            } else {
+                out += c;
+                out += next;
+            }
+            break;
+        }
+        default:
+            out += c;
+            out += next;
+        }
+    }
+    return out;
+}
+
+bool readSettings(QIODevice &device, QSettings::SettingsMap &map)
+{
+    const Entries entries = parseSettings(device.readAll());
+    for (auto it = entries.begin(); it != entries.end(); ++it)
+        map.insert(it.key(), it.value());
+    return true;
+}
+
+bool writeSettings(QIODevice &device, const QSettings::SettingsMap &map)
+{
+    Entries entries;
+    for (auto it = map.begin(); it != map.end(); ++it)
+        entries.insert(it.key(), it.value().toString());
+    const QByteArray bytes = formatSettings(entries);
+    if (device.write(bytes) != bytes.size())
+        return false;
+    // The file is committed only when this succeeds; a short write (a full
+    // disk) shows only here, as the commit does not check its own flush.
+    auto *file = qobject_cast<QFileDevice *>(&device);
+    return !file || file->flush();
+}
+
+QSettings::Format settingsFormat()
+{
+    // Our own reading and writing, so that hand-edited text is never taken
+    // for a serialized object or a list, and values return as they were
+    // saved.
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("ini"), readSettings, writeSettings);
+    return format;
+}
+
+// The key as the store spells it: names match without regard to case, as
+// stored settings do, and keep the spelling they were first saved with.
+QString settingsKey(const QSettings &store, const QString &section, const QString &key)
+{
+    const QString wanted = encodeName(section) + QLatin1Char('/') + encodeName(key);
+    for (const QString &existing : store.allKeys())
+        if (existing.compare(wanted, Qt::CaseInsensitive) == 0)
+            return existing;
+    return wanted;
+}
+
+} // namespace
+
+QString encodeName(const QString &name)
+{
+    static const QString special = QStringLiteral("%/\\=[];#\"");
+    QString out;
+    out.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        const bool atEnd = i == 0 || i == name.size() - 1;
+        if (special.contains(c) || isControl(c) || (atEnd && isBlank(c))) {
+            out += QLatin1Char('%');
+            appendHex(out, c.unicode());
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+Entries parseSettings(const QByteArray &file)
+{
+    Entries entries;
+    QSet<QString> seen; // the first of several same keys counts
+    QString section;
+    qsizetype start = 0;
+    while (start < file.size()) {
+        qsizetype end = file.indexOf('\n', start);
+        if (end < 0)
+            end = file.size();
+        const ini::Line line = ini::parseLine(QByteArrayView(file).sliced(start, end - start));
+        start = end + 1;
+        if (line.kind == ini::Line::Section) {
+            section = encodeName(decodeName(QString::fromUtf8(line.name)));
+            continue;
+        }
+        if (line.kind != ini::Line::Entry || section.isEmpty())
+            continue;
+        const QString key = encodeName(decodeName(QString::fromUtf8(line.name)));
+        if (key.isEmpty())
+            continue;
+        const QString path = section + QLatin1Char('/') + key;
+        if (seen.contains(path.toLower()))
+            continue;
+        seen.insert(path.toLower());
+        entries.insert(path, decodeValue(QString::fromUtf8(line.value)));
+    }
+    return entries;
+}
+
+QByteArray formatSettings(const Entries &entries)
+{
+    // Sections in the order of their first key, keys in map order.
+    QStringList sections;
+    QMap<QString, QStringList> lines;
+    for (auto it = entries.begin(); it != entries.end(); ++it) {
+        const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
+        if (slash <= 0)
+            continue;
+        const QString section = it.key().left(slash);
+        if (!lines.contains(section))
+            sections.append(section);
+        lines[section].append(it.key().mid(slash + 1) + QLatin1Char('=') + encodeValue(it.value()));
+    }
+    QString text;
+    for (const QString &section : sections) {
+        if (!text.isEmpty())
+            text += QLatin1Char('\n');
+        text += QLatin1Char('[') + section + QLatin1String("]\n");
+        for (const QString &line : lines[section])
+            text += line + QLatin1Char('\n');
+    }
+    return text.toUtf8();
+}
+
+QString value(const QString &appName, const QString &section, const QString &key, const QString &defaultValue)
+{
+    if (section.isEmpty() || key.isEmpty())
+        return defaultValue;
+    const QSettings store(paths::settingsFile(appName), settingsFormat());
+    const QVariant stored = store.value(settingsKey(store, section, key));
+    return stored.typeId() == QMetaType::QString ? stored.toString() : defaultValue;
+}
+
+bool setValue(const QString &appName, const QString &section, const QString &key, const QString &value)
+{
+    if (section.isEmpty() || key.isEmpty())
+        return false;
+    QSettings store(paths::settingsFile(appName), settingsFormat());
+    const QString storeKey = settingsKey(store, section, key);
+    const QVariant before = store.value(storeKey);
+    store.setValue(storeKey, value);
+    store.sync();
+    if (store.status() == QSettings::NoError)
+        return true;
+    // The store keeps an unsaved change for its next write; undo it, so that
+    // a later save does not write this value after all.
+    if (before.isValid())
+        store.setValue(storeKey, before);
+    else
+        store.remove(storeKey);
+    return false;
+}
+
+} // namespace pelk::settings
