@@ -1,9 +1,17 @@
-// Placeholder of the Pelk Input Box Wizard window: its caption, its size and its Exit path.
+// The Pelk Input Box Wizard window: a title, a message and a default answer
+// become an InputBox call; Test shows the input box, Copy puts the code line
+// and a comment line on the clipboard. File keeps the message in a text file.
 #pragma once
 
+#include "platform/commondialog.h"
 #include "platform/forms/connectlink.h"
+#include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "hostsdk/hostsdk.h"
+
+#include <QVariant>
+
+#include <memory>
 
 namespace pelk {
 
@@ -12,13 +20,67 @@ class frmAddIn1 : public forms::Form {
 public:
     explicit frmAddIn1(Platform &platform, QObject *parent = nullptr);
 
-    std::shared_ptr<hostsdk::VBE> VBInstance1;
+    std::shared_ptr<hostsdk::VBE> VBInstance1; // never set: this tool needs no host object
     ConnectLink *Connect = nullptr;
+    QVariant MsgBoxResult; // the answer to Save's overwrite question
+
+    // The code generator's state; it outlives hiding and unloading.
+    QString InputCode;
+    QString InputTail;
+    QString InputComment;
+
+    struct Ui {
+        forms::CommandButton *CommandExit = nullptr;
+        forms::TextBox *Text1 = nullptr;           // title
+        forms::MultiLineTextBox *Text2 = nullptr;  // message
+        forms::TextBox *Text3 = nullptr;           // default answer
+        std::unique_ptr<CommonDialog> CommonDialog1;
+        forms::CommandButton *Command2 = nullptr;  // Copy
+        forms::CommandButton *CommandTest = nullptr;
+        forms::Line *Line2 = nullptr;
+        forms::Line *Line1 = nullptr;
+        forms::Label *Label1 = nullptr;
+        forms::Label *Label2 = nullptr;
+        forms::Label *Label3 = nullptr;
+
+        forms::MenuItem *mnuFile = nullptr;
+        forms::MenuItem *mnuNew = nullptr;
+        forms::MenuItem *mnuOpenFile = nullptr;
+        forms::MenuItem *mnuSaveFile = nullptr;
+        forms::MenuItem *mnuExit = nullptr;
+        forms::MenuItem *mnumainHelp = nullptr;
+        forms::MenuItem *mnuInputHllp = nullptr;
+        forms::MenuItem *MnuAbout = nullptr;
+        forms::MenuItem *mnuContextHelp = nullptr;
+    };
+    Ui &ui()
+    {
+        ensureLoaded();
+        return *m_ui;
+    }
+
+    // Builds InputTail and InputCode from the three text boxes.
+    void Build_Copy();
 
 protected:
     void createControls(forms::FormWindow *window) override;
-    void releaseControls() override {}
+    void releaseControls() override { m_ui.reset(); }
+    void Form_Load() override;
     void Form_Unload(bool &cancel) override;
+
+private:
+    void CommandTest_Click();
+    void Command2_Click();
+    void CommandExit_Click();
+    void mnuNew_Click();
+    void mnuOpenFile_Click();
+    void mnuSaveFile_Click();
+    void mnuExit_Click();
+    void mnuInputHllp_Click();
+    void mnuAbout_Click();
+    void mnuContextHelp_Click();
+
+    std::unique_ptr<Ui> m_ui;
 };
 
 } // namespace pelk
