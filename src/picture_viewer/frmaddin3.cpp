@@ -8,6 +8,7 @@
 
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace pelk {
 
@@ -305,6 +306,10 @@ void frmAddIn3::allowMaximise(bool allow)
         w->clientArea()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         w->setMinimumSize(0, 0);
         w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        // Where no window manager maximises, the window covers the screen
+        // all the same.
+        if (QScreen *screen = w->screen())
+            w->setGeometry(screen->availableGeometry());
     } else {
         w->setClientSize(6600, 3120);
         w->setFixedBorder(true);

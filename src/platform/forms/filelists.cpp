@@ -103,6 +103,8 @@ DirListBox::DirListBox(QWidget *parent) : QTreeWidget(parent)
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setIndentation(10);
+    // Nothing here folds: an indented list without branch arrows.
+    setStyleSheet(QStringLiteral("QTreeView::branch { image: none; border-image: none; }"));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformRowHeights(true);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
