@@ -23,6 +23,18 @@ using namespace pelk;
 
 namespace {
 
+// Counts the paint events of one widget, to show the repaints really ran.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
 double percentile(std::vector<double> ms, double p)
 {
     std::sort(ms.begin(), ms.end());
@@ -62,19 +74,24 @@ bool measure(QtPlatform &platform, const QString &where, int presses)
     const QPoint downArrow(arrows->width() / 2, arrows->height() - 3);
     int changes = 0;
     QObject::connect(arrows, &forms::UpDown::Change, [&changes] { ++changes; });
+    PaintCounter previewPaints;
+    form.window()->clientArea()->installEventFilter(&previewPaints);
 
     const std::vector<double> press = timeEach(presses, [&](int i) {
         QTest::mouseClick(arrows, Qt::LeftButton, {}, i % 2 ? downArrow : upArrow);
         form.window()->repaint();
     });
+    const int pressPaints = previewPaints.paints;
     const std::vector<double> save = timeEach(presses, [&](int) { form.SaveAll(); });
     const std::vector<double> paint = timeEach(presses, [&](int) { form.window()->repaint(); });
+    form.window()->clientArea()->removeEventFilter(&previewPaints);
     form.Unload();
 
     std::printf("settings store on %s\n", qPrintable(where));
     report(QStringLiteral("  arrow press + repaint + save of six values"), press);
     report(QStringLiteral("  save of six values alone"), save);
     report(QStringLiteral("  repaint alone"), paint);
+    std::printf("  preview painted %d times in %d presses\n", pressPaints, presses);
     if (changes != presses)
         std::printf("  only %d of %d presses changed the channel\n", changes, presses);
     return changes == presses;

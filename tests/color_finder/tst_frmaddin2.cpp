@@ -6,6 +6,7 @@
 #include "testmain.h"
 
 #include <QMenuBar>
+#include <QSignalSpy>
 
 using namespace pelk;
 
@@ -71,6 +72,7 @@ private slots:
     void nothingIsWrittenBeforeTheLoadsFinalRepaint();
     void arrowsStayInRange_data();
     void arrowsStayInRange();
+    void holdingAnArrowRepeats();
     void stepSizeChangesOnlyTheIncrement();
     void jumpButtons_data();
     void jumpButtons();
@@ -253,6 +255,26 @@ void FrmAddIn2Test::arrowsStayInRange()
     // A press at a limit changes nothing and so saves nothing.
     const bool moved = QString::number(expected) != start;
     QCOMPARE(m_platform->settingWrites.size() > writesBefore, moved);
+}
+
+void FrmAddIn2Test::holdingAnArrowRepeats()
+{
+    store("Blue", "100");
+    store("BlueSet", "2");
+    m_form->Show();
+    forms::UpDown *arrows = ui().UpDown3;
+    QTest::mousePress(arrows, Qt::LeftButton, {}, QPoint(arrows->width() / 2, arrows->height() - 3));
+    QCOMPARE(ui().Text3->Text(), "98");
+    QTRY_VERIFY(arrows->Value() <= 92);
+    QTest::mouseRelease(arrows, Qt::LeftButton, {}, QPoint(arrows->width() / 2, arrows->height() - 3));
+    const int released = arrows->Value();
+    QCOMPARE(released % 2, 0);
+    QCOMPARE(ui().Text3->Text(), QString::number(released));
+    QCOMPARE(m_platform->setting("Color", "Blue"), QString::number(released));
+    // Once released it stays where it was let go.
+    QSignalSpy change(arrows, &forms::UpDown::Change);
+    QVERIFY(!change.wait(300));
+    QCOMPARE(arrows->Value(), released);
 }
 
 void FrmAddIn2Test::stepSizeChangesOnlyTheIncrement()
