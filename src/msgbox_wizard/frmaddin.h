@@ -1,7 +1,10 @@
-// Placeholder of the Pelk MsgBox Wizard window: its caption, its size and its Exit path.
+// The Pelk MsgBox Wizard window: composes a message box from its options,
+// shows it for real (Test) and copies the MsgBox code line (Copy).
 #pragma once
 
+#include "platform/commondialog.h"
 #include "platform/forms/connectlink.h"
+#include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "hostsdk/hostsdk.h"
 
@@ -11,14 +14,119 @@ class frmAddIn : public forms::Form {
     Q_OBJECT
 public:
     explicit frmAddIn(Platform &platform, QObject *parent = nullptr);
+    ~frmAddIn() override;
 
     std::shared_ptr<hostsdk::VBE> VBInstance;
     ConnectLink *Connect = nullptr;
 
+    struct Ui {
+        forms::Frame *Frame1, *Frame2, *Frame3, *Frame5, *Frame12;
+        forms::OptionButton *Option1, *Option2, *Option3, *Option4, *Option5;
+        forms::OptionButton *Option12, *Option13, *Option14, *Option15, *Option16, *Option17, *Option18,
+            *Option19, *Option20, *Option21, *Option22, *Option23, *Option24, *Option25, *Option26, *Option27,
+            *Option28, *Option29, *Option30;
+        forms::OptionButton *Option31, *Option32;
+        forms::CheckBox *Check1, *Check2, *Check3;
+        forms::Label *Label1, *Label2, *Label3;
+        forms::TextBox *Text1, *Text3;
+        forms::MultiLineTextBox *Text2;
+        forms::CommandButton *commandTest, *Commandcopy, *Command1;
+        forms::Line *Line1, *Line2;
+        forms::MenuItem *mnuFile, *mnuNew, *mnuOpen, *mnuSave, *bar5, *mnuOptions, *bar, *mnuExit;
+        forms::MenuItem *mnuhlp, *mnuQuickHelp, *mnuHelpContents, *mnuHelp, *mnuHelpOnHelp, *bar1, *mnuAbout;
+    };
+    Ui &ui()
+    {
+        ensureLoaded();
+        return *m_ui;
+    }
+
+    // The option state: each choice as the number added into the buttons
+    // argument and as the name of its constant.
+    short StyleValue = 0;
+    QString StyleName;
+    short ButtonSetValue = 0;
+    QString ButtonSetName;
+    short DefaultButtonValue = 0;
+    QString DefaultButtonName;
+    short HelpButtonValue = 0;
+    QString HelpButtonName;
+    short ModalityValue = 0;
+    QString ModalityName;
+    int ForegroundValue = 0;
+    QString ForegroundName;
+    QString ResponseComment;
+    // Set by Test; the codes are emptied again by Copy.
+    float ButtonsSum = 0;
+    QString ButtonsExpression;
+    QString MinimalCode;
+    QString NamedCode;
+
+    // The file dialog component; it keeps its properties between commands.
+    CommonDialog CommonDialog1;
+
 protected:
     void createControls(forms::FormWindow *window) override;
-    void releaseControls() override {}
+    void releaseControls() override;
+    void Form_Load() override;
     void Form_Unload(bool &cancel) override;
+
+private:
+    void createMenus(forms::FormWindow *window);
+    void connectHandlers();
+
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Option5_Click();
+    void Option12_Click();
+    void Option13_Click();
+    void Option14_Click();
+    void Option15_Click();
+    void Option16_Click();
+    void Option17_Click();
+    void Option18_Click();
+    void Option19_Click();
+    void Option20_Click();
+    void Option21_Click();
+    void Option22_Click();
+    void Option23_Click();
+    void Option24_Click();
+    void Option25_Click();
+    void Option26_Click();
+    void Option27_Click();
+    void Option28_Click();
+    void Option29_Click();
+    void Option30_Click();
+    void Check1_Click();
+    void CommandTest_Click();
+    void Commandcopy_Click();
+    void Command1_Click();
+
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuExit_Click();
+    void mnuQuickHelp_Click();
+    void mnuHelpContents_Click();
+    void mnuhelp_Click();
+    void mnuHelpOnHelp_Click();
+    void mnuAbout_Click();
+
+    void setStyle(short value, const QString &name);
+    // A grid option: its row's button set, with the button at `position`
+    // (0 first) as the default.
+    void chooseDefaultButton(short buttonSet, int position);
+    void showHelpColumn(bool shown);
+    void resolveOptions();
+    void showTooLong();
+
+    std::unique_ptr<Ui> m_ui;
+    // What the last Test built the code with, so Copy completes it to match.
+    short m_testedButtonSet = 0;
+    bool m_testedWithTitle = false;
+    int m_helpResult = 0; // the help viewer's answer, kept and not used
 };
 
 } // namespace pelk
