@@ -181,7 +181,9 @@ void DirListBox::refill()
     }
     QTreeWidgetItem *openItem = parent;
     const QString prefix = m_path == QLatin1String("/") ? m_path : m_path + QLatin1Char('/');
-    for (const QString &name : readFolder(m_path, ListFolders).folders) {
+    QStringList folders = readFolder(m_path, ListFolders).folders;
+    sortNames(folders);
+    for (const QString &name : folders) {
         auto *item = new QTreeWidgetItem(openItem);
         item->setText(0, name);
         item->setIcon(0, closedIcon);
@@ -238,6 +240,7 @@ void FileListBox::refill()
 {
     m_filling = true;
     m_names = filterNames(readFolder(m_path, ListFiles).files, m_pattern);
+    sortNames(m_names);
     m_model.setStringList(m_names);
     m_index = -1;
     selectionModel()->clear();

@@ -48,8 +48,6 @@ FolderEntries readFolder(const QString &path, int kinds)
         list->append(std::move(decoded));
     }
     closedir(dir);
-    sortNames(entries.files);
-    sortNames(entries.folders);
     return entries;
 }
 
@@ -62,8 +60,11 @@ FilePattern::FilePattern(const QString &pattern) : m_text(pattern)
         if (trimmed.isEmpty())
             continue;
         const QStringView rest = QStringView(trimmed).mid(1);
-        if (trimmed.startsWith(QLatin1Char('*')) && !rest.contains(QLatin1Char('*'))
-            && !rest.contains(QLatin1Char('?')))
+        const bool plainSuffix = trimmed.startsWith(QLatin1Char('*')) && !rest.contains(QLatin1Char('*'))
+                                 && !rest.contains(QLatin1Char('?'));
+        if (plainSuffix && rest.startsWith(QLatin1Char('.')) && rest.count(QLatin1Char('.')) == 1)
+            m_extensions.insert(rest.mid(1).toString().toCaseFolded());
+        else if (plainSuffix)
             m_suffixes.append(rest.toString());
         else
             m_parts.append(trimmed);
@@ -102,7 +103,10 @@ bool wildcardMatch(QStringView pattern, QStringView name)
 
 bool FilePattern::matches(QStringView name) const
 {
-    if (m_parts.isEmpty() && m_suffixes.isEmpty())
+    if (m_parts.isEmpty() && m_suffixes.isEmpty() && m_extensions.isEmpty())
+        return true;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot >= 0 && !m_extensions.isEmpty() && m_extensions.contains(name.mid(dot + 1).toString().toCaseFolded()))
         return true;
     for (const QString &suffix : m_suffixes)
         if (name.endsWith(suffix, Qt::CaseInsensitive))

@@ -3,14 +3,15 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
 namespace pelk::forms {
 
-// The names in one folder, each sorted as a user expects (see sortNames).
-// Hidden names (starting with a dot) are left out, and so are names that are
+// The names in one folder, in the order the folder gives them (sortNames
+// puts them in a user's order). Hidden names (starting with a dot) are left out, and so are names that are
 // not valid UTF-8, entries that vanish while the folder is read and links
 // that lead nowhere or round in a loop. An unreadable folder reads as empty
 // with `readable` false.
@@ -34,7 +35,8 @@ public:
 private:
     QString m_text;
     QStringList m_parts;
-    QStringList m_suffixes; // "*.ext" parts, the common case, as ".ext"
+    QSet<QString> m_extensions; // "*.ext" parts, the common case, as "ext" in lower case
+    QStringList m_suffixes;     // other "*..." parts without wildcards after the star
 };
 QStringList filterNames(const QStringList &names, const FilePattern &pattern);
 

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
+#include <QThread>
 #include <QThreadPool>
 
 #include <condition_variable>
@@ -174,7 +175,9 @@ struct Job {
 
 class Store {
 public:
-    Store() { m_pool.setMaxThreadCount(1); }
+    // Two workers keep a scan through large photos ahead of its timer on
+    // a machine of two cores or more.
+    Store() { m_pool.setMaxThreadCount(qBound(1, QThread::idealThreadCount(), 2)); }
     ~Store()
     {
         m_pool.clear();
