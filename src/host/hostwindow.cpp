@@ -1,0 +1,159 @@
+#include "hostwindow.h"
+
+#include "addinlist.h"
+
+#include "platform/paths.h"
+#include "platform/platform.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+namespace pelk::host {
+
+namespace {
+const QString kHostSettings = QStringLiteral("Pelk Host");
+const QString kStartupSection = QStringLiteral("Load on Startup");
+
+QByteArray addInListBytes()
+{
+    return readFileBytes(paths::resolveProfileFile(QStringLiteral("vbaddin.ini")));
+}
+} // namespace
+
+bool isMarkedForStartup(Platform &platform, const QString &progId)
+{
+    return platform.GetSetting(kHostSettings, kStartupSection, progId, QStringLiteral("0")) == QLatin1String("1");
+}
+
+void markForStartup(Platform &platform, const QString &progId, bool startup)
+{
+    platform.SaveSetting(kHostSettings, kStartupSection, progId, startup ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+HostWindow::HostWindow(Platform &platform, const HostOptions &options, QWidget *parent)
+    : QMainWindow(parent), m_platform(platform), m_options(options), m_code(new QPlainTextEdit(this))
+{
+    setObjectName(QStringLiteral("pelkHost"));
+    setWindowTitle(QString::fromLatin1(kHostTitle));
+
+    m_code->setObjectName(QStringLiteral("codeWindow"));
+    m_code->setAccessibleName(QStringLiteral("Code window"));
+    m_code->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_code->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_code->setPlainText(QStringLiteral("Option Explicit\n\n"));
+    m_code->moveCursor(QTextCursor::End);
+    setCentralWidget(m_code);
+
+    m_ide = std::make_shared<HostIde>([this](const QString &entry, const QString &reason) {
+        reportAddInFailure(m_platform, QStringLiteral("The add-in entry \"%1\" failed:\n%2").arg(entry, reason));
+    });
+    m_connections = std::make_unique<AddInConnections>(m_platform, m_ide);
+    buildMenus();
+    resize(800, 560);
+}
+
+HostWindow::~HostWindow()
+{
+    shutDown();
+}
+
+void HostWindow::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *newCode = file->addAction(QStringLiteral("&New"), m_code, &QPlainTextEdit::clear);
+    newCode->setShortcut(QKeySequence::New);
+    file->addSeparator();
+    QAction *exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    exit->setShortcut(QKeySequence::Quit);
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    edit->addAction(QStringLiteral("&Undo"), QKeySequence::Undo, m_code, &QPlainTextEdit::undo);
+    edit->addAction(QStringLiteral("&Redo"), QKeySequence::Redo, m_code, &QPlainTextEdit::redo);
+    edit->addSeparator();
+    edit->addAction(QStringLiteral("Cu&t"), QKeySequence::Cut, m_code, &QPlainTextEdit::cut);
+    edit->addAction(QStringLiteral("&Copy"), QKeySequence::Copy, m_code, &QPlainTextEdit::copy);
+    edit->addAction(QStringLiteral("&Paste"), QKeySequence::Paste, m_code, &QPlainTextEdit::paste);
+    edit->addSeparator();
+    edit->addAction(QStringLiteral("Select &All"), QKeySequence::SelectAll, m_code, &QPlainTextEdit::selectAll);
+
+    m_addInsMenu = menuBar()->addMenu(QStringLiteral("&Add-Ins"));
+    m_addInsMenu->setObjectName(QStringLiteral("mnuAddIns"));
+    m_addInManager = m_addInsMenu->addAction(QStringLiteral("&Add-In Manager..."), this,
+                                             &HostWindow::openAddInManager);
+    if (!m_options.noAddInsBar)
+        m_ide->addCommandBar(QStringLiteral("Add-Ins"), m_addInsMenu);
+}
+
+void HostWindow::connectStartupAddIns()
+{
+    for (const QString &progId : addInProgIds(addInListBytes())) {
+        if (isMarkedForStartup(m_platform, progId))
+            m_connections->connectAddIn(progId, hostsdk::ext_cm_Startup);
+    }
+    for (const QString &progId : std::as_const(m_options.connectCommandLine))
+        m_connections->connectAddIn(progId, hostsdk::ext_cm_CommandLine);
+    for (const QString &progId : std::as_const(m_options.connectExternal))
+        m_connections->connectAddIn(progId, hostsdk::ext_cm_External);
+}
+
+void HostWindow::startupComplete()
+{
+    m_connections->startupComplete();
+}
+
+QList<ManagedAddIn> HostWindow::managedAddIns() const
+{
+    const QByteArray registry = readFileBytes(paths::classRegistryFile());
+    QList<ManagedAddIn> addIns;
+    for (const QString &progId : addInProgIds(addInListBytes())) {
+        ManagedAddIn addIn;
+        addIn.progId = progId;
+        if (const std::optional<ClassRecord> record = findClass(registry, progId))
+            addIn.description = record->description;
+        addIn.loaded = m_connections->isConnected(progId);
+        addIn.startup = isMarkedForStartup(m_platform, progId);
+        addIns.append(addIn);
+    }
+    return addIns;
+}
+
+void HostWindow::applyAddInChoices(const QList<ManagedAddIn> &choices)
+{
+    for (const ManagedAddIn &choice : choices) {
+        if (choice.startup != isMarkedForStartup(m_platform, choice.progId))
+            markForStartup(m_platform, choice.progId, choice.startup);
+        const bool loaded = m_connections->isConnected(choice.progId);
+        if (choice.loaded && !loaded)
+            m_connections->connectAddIn(choice.progId, hostsdk::ext_cm_AfterStartup);
+        else if (!choice.loaded && loaded)
+            m_connections->disconnectAddIn(choice.progId, hostsdk::ext_dm_UserClosed);
+    }
+}
+
+void HostWindow::openAddInManager()
+{
+    AddInManagerDialog dialog(managedAddIns(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        applyAddInChoices(dialog.addIns());
+}
+
+void HostWindow::shutDown()
+{
+    if (m_shutDown)
+        return;
+    m_shutDown = true;
+    m_connections->disconnectAll(hostsdk::ext_dm_HostShutdown);
+}
+
+void HostWindow::closeEvent(QCloseEvent *event)
+{
+    shutDown();
+    event->accept();
+    emit closed();
+}
+
+} // namespace pelk::host

@@ -1,0 +1,76 @@
+// The stand-in host IDE's main window: a code window to paste into, File and
+// Edit menus, and the "Add-Ins" menu, which is the command bar add-ins add
+// their entries to and whose first entry opens the add-in manager.
+#pragma once
+
+#include "addinconnections.h"
+#include "addinmanager.h"
+#include "commandbars.h"
+#include "hostoptions.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QPlainTextEdit;
+
+namespace pelk {
+class Platform;
+}
+
+namespace pelk::host {
+
+// The "load at start-up" marks live in the host's own settings (application
+// "Pelk Host", section "Load on Startup", the ProgID as key, "1" or "0").
+bool isMarkedForStartup(Platform &platform, const QString &progId);
+void markForStartup(Platform &platform, const QString &progId, bool startup);
+
+class HostWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    HostWindow(Platform &platform, const HostOptions &options, QWidget *parent = nullptr);
+    ~HostWindow() override;
+
+    // Connects the listed add-ins marked to load at start-up (mode 1), then
+    // those the command line names (mode 3, then mode 2). Runs before the
+    // window is first shown, so their entries are in the menu at first paint.
+    void connectStartupAddIns();
+    // The host has started: tells the add-ins connected at start-up.
+    void startupComplete();
+
+    // The manager's rows: the add-ins of the host's list, in its order.
+    QList<ManagedAddIn> managedAddIns() const;
+    // Loads (mode 0), unloads (as closed by the user) and marks the add-ins
+    // as the manager's rows say.
+    void applyAddInChoices(const QList<ManagedAddIn> &choices);
+    // Shows the add-in manager and applies what the user chose.
+    void openAddInManager();
+
+    // Disconnects every add-in as the host shuts down; closing does it too.
+    void shutDown();
+
+    AddInConnections &connections() { return *m_connections; }
+    QMenu *addInsMenu() const { return m_addInsMenu; }
+    QAction *addInManagerAction() const { return m_addInManager; }
+    QPlainTextEdit *codeWindow() const { return m_code; }
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+
+    Platform &m_platform;
+    HostOptions m_options;
+    QPlainTextEdit *m_code;
+    QMenu *m_addInsMenu = nullptr;
+    QAction *m_addInManager = nullptr;
+    std::shared_ptr<HostIde> m_ide;
+    std::unique_ptr<AddInConnections> m_connections;
+    bool m_shutDown = false;
+};
+
+} // namespace pelk::host

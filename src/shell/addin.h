@@ -1,0 +1,16 @@
+// The standard module AddIn: the program's start-up procedure.
+#pragma once
+
+namespace pelk {
+class Platform;
+}
+
+namespace pelk::AddIn {
+
+// Enters the add-in in the host's add-in list: key "PelkTulvane.Connect" =
+// "0" in section "Add-Ins32" of "vbaddin.ini". Runs once at every start of
+// the program, by hand or by the host, before anything else; it neither
+// reads the current entry nor looks at the result of the write.
+void Main(Platform &platform);
+
+} // namespace pelk::AddIn

@@ -1,0 +1,36 @@
+#include "registration.h"
+
+#include "platform/paths.h"
+#include "platform/platform.h"
+
+#include <QFile>
+
+namespace pelk::registration {
+
+Entries classEntries(const QString &modulePath)
+{
+    return {
+        {"CLSID", kClassId},
+        {"Description", kClassDescription},
+        {"Interface", kInterfaceId},
+        {"InterfaceName", "_Connect"},
+        {"TypeLib", kTypeLibId},
+        {"TypeLibName", "PelkTulvane"},
+        {"TypeLibVersion", "1.0"},
+        {"TypeLibLocale", "0x409"},
+        {"TypeLibHelpFile", "PelkTulvane.hlp"},
+        {"TypeLibDescription", "PelkTulvane: message box, input box, color and picture tools for the host IDE"},
+        {"Module", QFile::encodeName(modulePath)},
+    };
+}
+
+bool RegisterServer(Platform &platform, const QString &modulePath)
+{
+    const QByteArray file = QFile::encodeName(paths::classRegistryFile());
+    bool written = true;
+    for (const auto &[key, value] : classEntries(modulePath))
+        written = platform.WritePrivateProfileStringA(kProgId, key, value, file) && written;
+    return written;
+}
+
+} // namespace pelk::registration

@@ -1,0 +1,204 @@
+// The program's start: the add-in list entry, the class registration, and
+// the module's version facts.
+#include "host/addinlist.h"
+#include "hostsdk/hostsdk.h"
+#include "platform/fakeplatform.h"
+#include "platform/paths.h"
+#include "platform/qtplatform.h"
+#include "shell/addin.h"
+#include "shell/registration.h"
+#include "testmain.h"
+
+#include <QPluginLoader>
+#include <QProcess>
+
+using namespace pelk;
+
+namespace {
+
+QString binDir()
+{
+    return qEnvironmentVariable("PELK_BIN_DIR");
+}
+
+QByteArray readAll(const QString &path)
+{
+    return host::readFileBytes(path);
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QString addInList()
+{
+    return paths::resolveProfileFile(QStringLiteral("vbaddin.ini"));
+}
+
+// How often the add-in's key stands in the section, in any case.
+int keyCount(const QByteArray &ini)
+{
+    int count = 0;
+    bool inSection = false;
+    for (const QByteArray &raw : ini.split('\n')) {
+        const QByteArray line = raw.trimmed().toLower();
+        if (line.startsWith('['))
+            inSection = line == "[add-ins32]";
+        else if (inSection && line.startsWith("pelktulvane.connect"))
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+class TestRegistration : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QDir(paths::userFolder()).removeRecursively();
+        QVERIFY(QDir().mkpath(paths::userFolder()));
+    }
+
+    void mainWritesTheAddInListKey()
+    {
+        FakePlatform platform;
+        platform.profileWriteResult = false; // a failed write is not looked at
+        AddIn::Main(platform);
+        QCOMPARE(platform.profileWrites.size(), 1);
+        const FakePlatform::ProfileWrite &write = platform.profileWrites[0];
+        QCOMPARE(write.section, QByteArray("Add-Ins32"));
+        QCOMPARE(write.key, QByteArray("PelkTulvane.Connect"));
+        QCOMPARE(write.value, QByteArray("0"));
+        QCOMPARE(write.fileName, QByteArray("vbaddin.ini"));
+        QVERIFY(platform.msgBoxes.isEmpty());
+    }
+
+    void addInListAfterStarts_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // a null array: no file
+        QTest::addColumn<QStringList>("otherKeys");
+        QTest::newRow("no file") << QByteArray() << QStringList();
+        QTest::newRow("no section") << QByteArray("[Other]\nA=1\n") << QStringList();
+        QTest::newRow("set to load at start-up") << QByteArray("[Add-Ins32]\nPelkTulvane.Connect=1\n") << QStringList();
+        QTest::newRow("other add-ins kept")
+            << QByteArray("[Add-Ins32]\nFirst.Connect=1\nPelkTulvane.Connect=1\nLast.Connect=0\n")
+            << QStringList{"First.Connect", "Last.Connect"};
+    }
+    void addInListAfterStarts()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QStringList, otherKeys);
+        if (!before.isNull())
+            writeAll(addInList(), before);
+        QtPlatform platform(binDir());
+        AddIn::Main(platform);
+        AddIn::Main(platform); // a second start
+        const QByteArray after = readAll(addInList());
+        QCOMPARE(keyCount(after), 1);
+        const auto section = host::iniSection(after, QStringLiteral("Add-Ins32"));
+        QStringList keys;
+        for (const auto &[key, value] : section) {
+            keys << key;
+            if (key == QLatin1String("PelkTulvane.Connect"))
+                QCOMPARE(value, QStringLiteral("0"));
+        }
+        QVERIFY(keys.contains(QStringLiteral("PelkTulvane.Connect")));
+        keys.removeAll(QStringLiteral("PelkTulvane.Connect"));
+        QCOMPARE(keys, otherKeys);
+        if (before.contains("[Other]"))
+            QCOMPARE(host::iniSection(after, QStringLiteral("Other")).value(0).second, QStringLiteral("1"));
+    }
+
+    void classRegistrationIsFoundByTheHost()
+    {
+        QtPlatform platform(binDir());
+        const QString module = QStringLiteral("/opt/pelk tulvane/libpelktulvane.so");
+        QVERIFY(registration::RegisterServer(platform, module));
+        QVERIFY(registration::RegisterServer(platform, module)); // repeated registration
+        const QByteArray registry = readAll(paths::classRegistryFile());
+        const std::optional<host::ClassRecord> record =
+            host::findClass(registry, QStringLiteral("pelktulvane.connect"));
+        QVERIFY(record);
+        QCOMPARE(record->description, QStringLiteral("Pelk Tulvane"));
+        QCOMPARE(record->modulePath, module);
+        const auto section = host::iniSection(registry, QStringLiteral("PelkTulvane.Connect"));
+        QCOMPARE(section.size(), registration::classEntries(module).size());
+    }
+
+    void classRegistrationWritesOneSection()
+    {
+        FakePlatform platform;
+        QVERIFY(registration::RegisterServer(platform, QStringLiteral("/m/libpelktulvane.so")));
+        QVERIFY(!platform.profileWrites.isEmpty());
+        QStringList keys;
+        for (const FakePlatform::ProfileWrite &write : std::as_const(platform.profileWrites)) {
+            QCOMPARE(write.section, QByteArray("PelkTulvane.Connect"));
+            QCOMPARE(QFile::decodeName(write.fileName), paths::classRegistryFile());
+            keys << QString::fromLatin1(write.key);
+        }
+        for (const char *key : {"CLSID", "Description", "Interface", "TypeLib", "TypeLibName", "TypeLibVersion",
+                                "TypeLibLocale", "TypeLibHelpFile", "Module"})
+            QVERIFY2(keys.contains(QLatin1String(key)), key);
+        platform.profileWriteResult = false;
+        QVERIFY(!registration::RegisterServer(platform, QStringLiteral("/m/libpelktulvane.so")));
+    }
+
+    void startedByHand()
+    {
+        writeAll(addInList(), "[Add-Ins32]\r\nOther.Connect=1\r\nPelkTulvane.Connect=1\r\n");
+        for (int start = 0; start < 2; ++start) {
+            QProcess program;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove(QStringLiteral("DISPLAY"));
+            env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+            env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+            program.setProcessEnvironment(env);
+            program.start(binDir() + QStringLiteral("/pelktulvane"), {});
+            QVERIFY(program.waitForFinished(30000));
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), 0);
+        }
+        const QByteArray list = readAll(addInList());
+        QCOMPARE(keyCount(list), 1);
+        QCOMPARE(host::iniSection(list, QStringLiteral("Add-Ins32")),
+                 (QList<QPair<QString, QString>>{{"Other.Connect", "1"}, {"PelkTulvane.Connect", "0"}}));
+        const auto record = host::findClass(readAll(paths::classRegistryFile()), QStringLiteral("PelkTulvane.Connect"));
+        QVERIFY(record);
+        QCOMPARE(QFileInfo(record->modulePath).canonicalFilePath(),
+                 QFileInfo(binDir() + QStringLiteral("/libpelktulvane.so")).canonicalFilePath());
+    }
+
+    void moduleCarriesTheVersionFacts_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("ProductName") << "ProductName" << QVariant("PelkTulvane");
+        QTest::newRow("FileVersion") << "FileVersion" << QVariant("1.00");
+        QTest::newRow("ProductVersion") << "ProductVersion" << QVariant("1.00");
+        QTest::newRow("numeric") << "FileVersionNumeric" << QVariant(QVariantList{1, 0, 0, 0});
+        QTest::newRow("InternalName") << "InternalName" << QVariant("Pelk Tulvane");
+        QTest::newRow("OriginalFilename") << "OriginalFilename" << QVariant("Pelk Tulvane.exe");
+        QTest::newRow("translation") << "Translation" << QVariant(QVariantList{"0x0409", "0x04B0"});
+        QTest::newRow("self-registering") << "OLESelfRegister" << QVariant("");
+    }
+    void moduleCarriesTheVersionFacts()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        QPluginLoader loader(binDir() + QStringLiteral("/libpelktulvane.so"));
+        const QJsonObject meta = loader.metaData();
+        QCOMPARE(meta.value(QStringLiteral("IID")).toString(), QString::fromLatin1(HostSdk_AddInModule_iid));
+        const QJsonObject facts = meta.value(QStringLiteral("MetaData")).toObject();
+        QVERIFY2(facts.contains(key), qPrintable(key));
+        QCOMPARE(facts.value(key).toVariant(), value);
+    }
+};
+
+PELK_TEST_MAIN(TestRegistration)
+#include "tst_registration.moc"
