@@ -29,7 +29,6 @@ struct GridOption {
     const char *name;
     const char *caption;
     short buttonSet;
-    int position;
     int left, top;
     int tab;
 };
@@ -40,25 +39,25 @@ constexpr bool isHelpColumn(const GridOption &option)
 }
 
 const GridOption kGrid[] = {
-    {&frmAddIn::Ui::Option13, "Option13", "OK", 0, 0, 1800, 240, 20},
-    {&frmAddIn::Ui::Option12, "Option12", "Help", 0, 1, 2640, 240, 21},
-    {&frmAddIn::Ui::Option14, "Option14", "OK", 1, 0, 960, 720, 22},
-    {&frmAddIn::Ui::Option15, "Option15", "Cancel", 1, 1, 1800, 720, 23},
-    {&frmAddIn::Ui::Option16, "Option16", "Help", 1, 2, 2640, 720, 24},
-    {&frmAddIn::Ui::Option20, "Option20", "Abort", 2, 0, 120, 1200, 25},
-    {&frmAddIn::Ui::Option19, "Option19", "Retry", 2, 1, 960, 1200, 26},
-    {&frmAddIn::Ui::Option18, "Option18", "Ignore", 2, 2, 1800, 1200, 27},
-    {&frmAddIn::Ui::Option17, "Option17", "Help", 2, 3, 2640, 1200, 28},
-    {&frmAddIn::Ui::Option24, "Option24", "Yes", 3, 0, 120, 1680, 29},
-    {&frmAddIn::Ui::Option23, "Option23", "No", 3, 1, 960, 1680, 30},
-    {&frmAddIn::Ui::Option22, "Option22", "Cancel", 3, 2, 1800, 1680, 31},
-    {&frmAddIn::Ui::Option21, "Option21", "Help", 3, 3, 2640, 1680, 32},
-    {&frmAddIn::Ui::Option27, "Option27", "Yes", 4, 0, 960, 2160, 33},
-    {&frmAddIn::Ui::Option26, "Option26", "No", 4, 1, 1800, 2160, 34},
-    {&frmAddIn::Ui::Option25, "Option25", "Help", 4, 2, 2640, 2160, 35},
-    {&frmAddIn::Ui::Option30, "Option30", "Retry", 5, 0, 960, 2640, 38},
-    {&frmAddIn::Ui::Option29, "Option29", "Cancel", 5, 1, 1800, 2640, 37},
-    {&frmAddIn::Ui::Option28, "Option28", "Help", 5, 2, 2640, 2640, 36},
+    {&frmAddIn::Ui::Option13, "Option13", "OK", 0, 1800, 240, 20},
+    {&frmAddIn::Ui::Option12, "Option12", "Help", 0, 2640, 240, 21},
+    {&frmAddIn::Ui::Option14, "Option14", "OK", 1, 960, 720, 22},
+    {&frmAddIn::Ui::Option15, "Option15", "Cancel", 1, 1800, 720, 23},
+    {&frmAddIn::Ui::Option16, "Option16", "Help", 1, 2640, 720, 24},
+    {&frmAddIn::Ui::Option20, "Option20", "Abort", 2, 120, 1200, 25},
+    {&frmAddIn::Ui::Option19, "Option19", "Retry", 2, 960, 1200, 26},
+    {&frmAddIn::Ui::Option18, "Option18", "Ignore", 2, 1800, 1200, 27},
+    {&frmAddIn::Ui::Option17, "Option17", "Help", 2, 2640, 1200, 28},
+    {&frmAddIn::Ui::Option24, "Option24", "Yes", 3, 120, 1680, 29},
+    {&frmAddIn::Ui::Option23, "Option23", "No", 3, 960, 1680, 30},
+    {&frmAddIn::Ui::Option22, "Option22", "Cancel", 3, 1800, 1680, 31},
+    {&frmAddIn::Ui::Option21, "Option21", "Help", 3, 2640, 1680, 32},
+    {&frmAddIn::Ui::Option27, "Option27", "Yes", 4, 960, 2160, 33},
+    {&frmAddIn::Ui::Option26, "Option26", "No", 4, 1800, 2160, 34},
+    {&frmAddIn::Ui::Option25, "Option25", "Help", 4, 2640, 2160, 35},
+    {&frmAddIn::Ui::Option30, "Option30", "Retry", 5, 960, 2640, 38},
+    {&frmAddIn::Ui::Option29, "Option29", "Cancel", 5, 1800, 2640, 37},
+    {&frmAddIn::Ui::Option28, "Option28", "Help", 5, 2640, 2640, 36},
 };
 
 const char *const kRowNames[] = {"OK", "OK, Cancel", "Abort, Retry, Ignore", "Yes, No, Cancel", "Yes, No",
