@@ -146,7 +146,8 @@ void frmAddIn3::createControls(forms::FormWindow *window)
     bar->addAction(u.mnuContextHelp);
     HelpContextID = kMenuHelpContext;
 
-    connect(u.Drive1, &forms::DriveListBox::drivesChanged, u.Dir1, [&u] { u.Dir1->setDrives(u.Drive1->drives()); });
+    connect(u.Drive1, &forms::DriveListBox::drivesChanged, u.Dir1,
+            [dirs = u.Dir1, drives = u.Drive1] { dirs->setDrives(drives->drives()); });
     connect(u.Drive1, &forms::DriveListBox::Change, this, &frmAddIn3::Drive1_Change);
     connect(u.Dir1, &forms::DirListBox::Change, this, &frmAddIn3::Dir1_Change);
     connect(u.Dir1, &forms::DirListBox::Click, this, &frmAddIn3::Dir1_Click);

@@ -212,9 +212,9 @@ void DirListBox::keyPressEvent(QKeyEvent *event)
 
 // ---------------------------------------------------------------------------
 
-FileListBox::FileListBox(QWidget *parent) : QListView(parent)
+FileListBox::FileListBox(QWidget *parent) : QListView(parent), m_model(new QStringListModel(this))
 {
-    setModel(&m_model);
+    setModel(m_model);
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -241,7 +241,7 @@ void FileListBox::refill()
     m_filling = true;
     m_names = filterNames(readFolder(m_path, ListFiles).files, m_pattern);
     sortNames(m_names);
-    m_model.setStringList(m_names);
+    m_model->setStringList(m_names);
     m_index = -1;
     selectionModel()->clear();
     m_filling = false;
@@ -256,7 +256,7 @@ void FileListBox::setListIndex(int index)
         selectionMoved(QModelIndex());
         return;
     }
-    const QModelIndex item = m_model.index(index);
+    const QModelIndex item = m_model->index(index);
     selectionModel()->setCurrentIndex(item, QItemSelectionModel::ClearAndSelect);
     scrollTo(item);
 }

@@ -116,7 +116,7 @@ private:
     QString m_path;
     FilePattern m_pattern;
     QStringList m_names;
-    QStringListModel m_model;
+    QStringListModel *m_model; // a child: it outlives the view's own teardown
     int m_index = -1;
     bool m_filling = false;
 };
