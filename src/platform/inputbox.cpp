@@ -3,7 +3,6 @@
 #include "promptarea.h"
 
 #include <QBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -22,8 +21,7 @@ InputBoxDialog::InputBoxDialog(const QString &prompt, const QString &title, cons
     // The prompt beside a column of OK and Cancel, the answer field across
     // the bottom.
     auto *text = new PromptArea(prompt, this);
-    text->label()->setBuddy(m_answer);
-    const QString name = text->label()->accessibleName();
+    const QString name = text->accessibleName();
     m_answer->setAccessibleName(name.isEmpty() ? QStringLiteral("Answer") : name);
     m_answer->selectAll();
 
@@ -55,7 +53,7 @@ InputBoxDialog::InputBoxDialog(const QString &prompt, const QString &title, cons
 
     setTabOrder(m_answer, m_ok);
     setTabOrder(m_ok, m_cancel);
-    setTabOrder(m_cancel, text->label());
+    setTabOrder(m_cancel, text);
     m_answer->setFocus();
 }
 

@@ -98,7 +98,7 @@ MessageBoxDialog::MessageBoxDialog(const QString &prompt, int buttons, const QSt
     // Tab moves through the buttons first; the text comes last.
     for (int i = 1; i < m_buttons.size(); ++i)
         setTabOrder(m_buttons[i - 1], m_buttons[i]);
-    setTabOrder(m_buttons.last(), text->label());
+    setTabOrder(m_buttons.last(), text);
 
     QPushButton *defaultButton = m_buttons.value(m_style.defaultIndex);
     defaultButton->setDefault(true);

@@ -2,28 +2,43 @@
 
 #include "msgboxstyle.h"
 
-#include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextDocument>
+
+#include <cmath>
 
 namespace pelk {
 
-PromptArea::PromptArea(const QString &prompt, QWidget *parent)
-    : QScrollArea(parent), m_label(new QLabel(promptDisplayText(prompt)))
+namespace {
+
+QTextOption wrapAnywhere()
 {
-    m_label->setTextFormat(Qt::PlainText);
-    m_label->setWordWrap(true);
-    m_label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_label->setAccessibleName(promptDisplayText(prompt).simplified());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
+
+} // namespace
+
+PromptArea::PromptArea(const QString &prompt, QWidget *parent) : QTextEdit(parent)
+{
+    const QString text = promptDisplayText(prompt);
+    setReadOnly(true);
+    setAcceptRichText(false);
+    setPlainText(text);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setTabChangesFocus(true);
     setFrameShape(QFrame::NoFrame);
-    setWidgetResizable(true);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setBackgroundRole(QPalette::NoRole);
+    document()->setDocumentMargin(0);
+    // The text lies on the box's own background, as a label's would.
     viewport()->setAutoFillBackground(false);
-    setFocusPolicy(Qt::NoFocus);
-    setWidget(m_label);
-    m_label->setAutoFillBackground(false);
+    setAutoFillBackground(false);
+    setAccessibleName(text.simplified());
+    setAccessibleDescription(text);
 }
 
 QSize PromptArea::maximumShownSize() const
@@ -36,14 +51,19 @@ QSize PromptArea::maximumShownSize() const
 QSize PromptArea::sizeHint() const
 {
     const QSize limit = maximumShownSize();
-    QSize text = m_label->sizeHint();
-    if (text.width() > limit.width())
-        text = QSize(limit.width(), m_label->heightForWidth(limit.width()));
-    if (text.height() <= limit.height())
-        return text;
-    // Too tall: show what fits and a scroll bar beside the text.
-    const int barWidth = verticalScrollBar()->sizeHint().width();
-    return {text.width() + barWidth, limit.height()};
+    QTextDocument probe;
+    probe.setDefaultFont(font());
+    probe.setDocumentMargin(0);
+    probe.setDefaultTextOption(wrapAnywhere());
+    probe.setPlainText(toPlainText());
+    // One pixel spare keeps the longest line from wrapping on rounding.
+    const int width = qMin(int(std::ceil(probe.idealWidth())) + 1, limit.width());
+    probe.setTextWidth(width);
+    const int height = int(std::ceil(probe.size().height()));
+    if (height <= limit.height())
+        return {width, height};
+    // Too tall: what fits, and a scroll bar beside the text.
+    return {width + verticalScrollBar()->sizeHint().width(), limit.height()};
 }
 
 QSize PromptArea::minimumSizeHint() const
