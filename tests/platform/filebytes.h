@@ -6,6 +6,15 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstddef>
+
+// A string literal's bytes, NULs included.
+template<std::size_t N>
+QByteArray bytesOf(const char (&literal)[N])
+{
+    return QByteArray(literal, qsizetype(N - 1));
+}
+
 inline QByteArray readBytes(const QString &path)
 {
     QFile file(path);

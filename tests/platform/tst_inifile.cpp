@@ -148,8 +148,8 @@ void IniFileTest::setsOneKey_data()
         << QByteArray("\xEF\xBB\xBF[Add-Ins32]\r\nA=1\r\n") << s << k << v
         << QByteArray("\xEF\xBB\xBF[Add-Ins32]\r\nA=1\r\nPelkTulvane.Connect=0\r\n");
     QTest::newRow("binary bytes kept")
-        << QByteArray("\x00\xff\xfe junk\n[Add-Ins32]\nA=\x01\x02\x00\n\xff=\xfe\n[\x80]\n\x00", 36) << s << k << v
-        << QByteArray("\x00\xff\xfe junk\n[Add-Ins32]\nA=\x01\x02\x00\n\xff=\xfe\nPelkTulvane.Connect=0\n[\x80]\n\x00", 58);
+        << bytesOf("\x00\xff\xfe junk\n[Add-Ins32]\nA=\x01\x02\x00\n\xff=\xfe\n[\x80]\n\x00") << s << k << v
+        << bytesOf("\x00\xff\xfe junk\n[Add-Ins32]\nA=\x01\x02\x00\n\xff=\xfe\nPelkTulvane.Connect=0\n[\x80]\n\x00");
     QTest::newRow("a header without its bracket is no section")
         << QByteArray("[Add-Ins32\nA=1\n") << s << k << v
         << QByteArray("[Add-Ins32\nA=1\n[Add-Ins32]\nPelkTulvane.Connect=0\n");
@@ -189,7 +189,7 @@ void IniFileTest::refusesWhatIsNotOneLine_data()
     QTest::newRow("CR in the value") << QByteArray("S") << QByteArray("K") << QByteArray("0\r1");
     QTest::newRow("line break in the key") << QByteArray("S") << QByteArray("K\nX") << QByteArray("0");
     QTest::newRow("line break in the section") << QByteArray("S\nX") << QByteArray("K") << QByteArray("0");
-    QTest::newRow("NUL in the value") << QByteArray("S") << QByteArray("K") << QByteArray("a\0b", 3);
+    QTest::newRow("NUL in the value") << QByteArray("S") << QByteArray("K") << bytesOf("a\0b");
     QTest::newRow("'=' in the key") << QByteArray("S") << QByteArray("K=1") << QByteArray("0");
     QTest::newRow("']' in the section") << QByteArray("S]") << QByteArray("K") << QByteArray("0");
     QTest::newRow("empty key") << QByteArray("S") << QByteArray("  ") << QByteArray("0");

@@ -2,6 +2,7 @@
 // default button, Esc and the close box, the Help button, title and lines.
 #include "platform/messagebox.h"
 #include "platform/platform.h"
+#include "platform/promptarea.h"
 #include "platform/qtplatform.h"
 #include "modalanswer.h"
 #include "testmain.h"
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <functional>
@@ -48,12 +51,9 @@ QPushButton *buttonCaptioned(QWidget *box, const QString &caption)
     return nullptr;
 }
 
-QLabel *promptLabel(QWidget *box)
+PromptArea *promptArea(QWidget *box)
 {
-    for (QLabel *label : box->findChildren<QLabel *>())
-        if (!label->text().isEmpty())
-            return label;
-    return nullptr;
+    return box->findChild<PromptArea *>();
 }
 
 } // namespace
@@ -364,17 +364,14 @@ void MessageBoxTest::promptLines()
     QFETCH(QString, shown);
 
     QString seen;
-    Qt::TextFormat format = Qt::AutoText;
     whenBoxShows([&](MessageBoxDialog *box) {
-        QLabel *label = promptLabel(box);
-        QVERIFY(label);
-        seen = label->text();
-        format = label->textFormat();
+        PromptArea *text = promptArea(box);
+        QVERIFY(text);
+        seen = text->toPlainText();
         QTest::mouseClick(buttonsOnScreen(box).first(), Qt::LeftButton);
     });
     m_platform->MsgBox(prompt, 64, QString());
     QCOMPARE(seen, shown);
-    QCOMPARE(format, Qt::PlainText);
 }
 
 void MessageBoxTest::longPromptFitsTheScreen_data()
@@ -396,8 +393,12 @@ void MessageBoxTest::longPromptFitsTheScreen()
     const QSize screen = box.screen()->availableSize();
     QVERIFY2(box.width() <= screen.width(), qPrintable(QString::number(box.width())));
     QVERIFY2(box.height() <= screen.height(), qPrintable(QString::number(box.height())));
-    QLabel *label = promptLabel(&box);
-    QVERIFY(label->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+    PromptArea *text = promptArea(&box);
+    QVERIFY(text->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+    QVERIFY(text->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
+    // Every line is shown whole: nothing runs past the text's right edge.
+    QCOMPARE(text->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(text->document()->idealWidth() <= text->viewport()->width());
     // Every button is still on the box.
     for (QPushButton *button : box.findChildren<QPushButton *>())
         QVERIFY(box.rect().contains(QRect(button->mapTo(&box, QPoint()), button->size())));
@@ -442,6 +443,7 @@ void MessageBoxTest::accessibleNames()
     QStringList labels;
     for (QLabel *label : box.findChildren<QLabel *>())
         labels << QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+    labels << QAccessible::queryAccessibleInterface(promptArea(&box))->text(QAccessible::Name);
     QVERIFY2(labels.contains("Critical"), qPrintable(labels.join('|')));
     QVERIFY2(labels.contains("Disk full"), qPrintable(labels.join('|')));
     QCOMPARE(QAccessible::queryAccessibleInterface(&box)->text(QAccessible::Name), QStringLiteral("Setup"));

@@ -201,9 +201,9 @@ void SettingsStoreTest::handEditedFile_data()
     QTest::newRow("key before any section") << QByteArray("Red=10\n[Color]\n") << "192";
     QTest::newRow("unclosed section header") << QByteArray("[Color\nRed=10\n") << "192";
     QTest::newRow("empty file") << QByteArray() << "192";
-    QTest::newRow("binary junk") << QByteArray("\x00\xff\xfe\x01[\x00]=\n\x80\x81=\x82\n==\n[]\n=x\n", 28) << "192";
+    QTest::newRow("binary junk") << bytesOf("\x00\xff\xfe\x01[\x00]=\n\x80\x81=\x82\n==\n[]\n=x\n") << "192";
     QTest::newRow("junk around a good key")
-        << QByteArray("\x00\x01garbage\n[Color]\nnonsense line\n\xff\xfe\nRed=77\n=\n[", 45) << "77";
+        << bytesOf("\x00\x01garbage\n[Color]\nnonsense line\n\xff\xfe\nRed=77\n=\n[") << "77";
     QTest::newRow("invalid UTF-8 in the value") << QByteArray("[Color]\nRed=\xff\xfe\n") << "\uFFFD\uFFFD";
     QTest::newRow("huge line") << QByteArray("[Color]\nJunk=" + QByteArray(4 * 1024 * 1024, 'j') + "\nRed=5\n") << "5";
     QTest::newRow("only line breaks") << QByteArray(100000, '\n') << "192";
@@ -223,7 +223,7 @@ void SettingsStoreTest::handEditedFile()
 
 void SettingsStoreTest::savingOverNonsenseKeepsGoodKeys()
 {
-    QVERIFY(writeBytes(m_file, QByteArray("\x00junk\n[Color]\nRed=1\nnonsense\n[Settings]\nFormat=C\n", 48)));
+    QVERIFY(writeBytes(m_file, bytesOf("\x00junk\n[Color]\nRed=1\nnonsense\n[Settings]\nFormat=C\n")));
     QtPlatform platform(QStringLiteral("/opt/pelk"));
     platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Green"), QStringLiteral("2"));
 
