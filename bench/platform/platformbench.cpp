@@ -1,0 +1,93 @@
+// Times the INI writer setting one key of a 10 MB file (the edit alone, and
+// with the atomic write to disk), and one SaveSetting and one GetSetting of
+// the settings store. Prints medians, the slowest run and the peak memory.
+//
+//   bench_platform [runs]   (default 20 for the INI writer, 50 times that for settings)
+#include "platform/inifile.h"
+#include "platform/qtplatform.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <sys/resource.h>
+#include <vector>
+
+using namespace pelk;
+
+namespace {
+
+template <class F> std::vector<double> timeEach(int count, F &&step)
+{
+    std::vector<double> ms;
+    ms.reserve(size_t(count));
+    for (int i = 0; i < count; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        step(i);
+        ms.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms;
+}
+
+void report(const char *what, const std::vector<double> &ms)
+{
+    std::printf("%-40s median %9.3f ms   slowest %9.3f ms   (%zu runs)\n", what, ms[ms.size() / 2], ms.back(),
+                ms.size());
+}
+
+long peakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
+    QTemporaryDir home;
+    qputenv("PELKTULVANE_HOME", home.path().toUtf8());
+
+    QByteArray file;
+    for (int i = 0; file.size() < 10 * 1024 * 1024; ++i)
+        file += "[Section" + QByteArray::number(i) + "]\r\nKey=" + QByteArray(200, 'v') + "\r\n";
+    file += "[Add-Ins32]\r\nOther.Connect=0\r\n";
+    std::printf("INI file: %.1f MB\n", double(file.size()) / (1024 * 1024));
+    const long before = peakKilobytes();
+
+    report("set one key (bytes in, bytes out)", timeEach(runs, [&](int i) {
+               const auto after = ini::setProfileString(file, "Add-Ins32", "PelkTulvane.Connect",
+                                                        QByteArray::number(i % 2));
+               if (!after || after->size() < file.size())
+                   std::abort();
+           }));
+
+    const QString path = home.filePath("vbaddin.ini");
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(file) != file.size())
+        return 1;
+    out.close();
+    report("set one key of the file on disk", timeEach(runs, [&](int i) {
+               if (!ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", QByteArray::number(i % 2)))
+                   std::abort();
+           }));
+    std::printf("peak memory: %ld kB before the INI runs, %ld kB after\n", before, peakKilobytes());
+
+    QtPlatform platform(QCoreApplication::applicationDirPath());
+    const QString title = platform.App().Title;
+    report("SaveSetting", timeEach(runs * 50, [&](int i) {
+               platform.SaveSetting(title, QStringLiteral("Color"), QStringLiteral("Red"), QString::number(i % 256));
+           }));
+    report("GetSetting", timeEach(runs * 50, [&](int) {
+               if (platform.GetSetting(title, QStringLiteral("Color"), QStringLiteral("Red"), QString()).isEmpty())
+                   std::abort();
+           }));
+    return 0;
+}
