@@ -38,6 +38,8 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
     HostWindow host(platform, *options);
     QObject::connect(&host, &HostWindow::closed, &app, [] { QApplication::exit(0); }, Qt::QueuedConnection);
+    // However the program ends, its add-ins are disconnected first.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &host, &HostWindow::shutDown);
 
     FirstPaintWatcher hostPaint(&host);
     host.connectStartupAddIns();

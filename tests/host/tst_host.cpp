@@ -11,6 +11,7 @@
 #include "shell/registration.h"
 #include "testmain.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDialog>
 #include <QPluginLoader>
@@ -55,6 +56,21 @@ QStringList menuTexts(const QMenu *menu)
     for (const QAction *action : menu->actions())
         texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
+}
+
+// Every name in the accessibility tree below `object`, with its role.
+QStringList accessibleNames(QObject *object)
+{
+    QStringList names;
+    std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
+        if (!node)
+            return;
+        names << QStringLiteral("%1:%2").arg(int(node->role())).arg(node->text(QAccessible::Name));
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(object));
+    return names;
 }
 
 QString displayOnConnect(Platform &platform)
@@ -294,6 +310,25 @@ private slots:
         QCOMPARE(calls(), (QStringList{"disconnect Recording.ThrowsOnClick 0", "disconnect Recording.Connect 0"}));
         QVERIFY(host->connections().connectedProgIds().isEmpty());
         QCOMPARE(menuTexts(host->addInsMenu()), QStringList{"&Add-In Manager..."});
+    }
+
+    void hostIsAccessible_data()
+    {
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("window") << int(QAccessible::Window) << "Pelk Host";
+        QTest::newRow("code window") << int(QAccessible::EditableText) << "Code window";
+        QTest::newRow("File menu") << int(QAccessible::MenuItem) << "File";
+        QTest::newRow("Edit menu") << int(QAccessible::MenuItem) << "Edit";
+        QTest::newRow("Add-Ins menu") << int(QAccessible::MenuItem) << "Add-Ins";
+    }
+    void hostIsAccessible()
+    {
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        auto host = startHost();
+        const QStringList names = accessibleNames(host.get());
+        QVERIFY2(names.contains(QStringLiteral("%1:%2").arg(role).arg(name)), qPrintable(names.join(", ")));
     }
 
     // The real module: registered as pelktulvane registers it, loaded by the host.
