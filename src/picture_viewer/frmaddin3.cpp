@@ -34,7 +34,7 @@ void frmAddIn3::createControls(forms::FormWindow *window)
     window->setClientSize(6600, 3120);
     QWidget *client = window->clientArea();
 
-    u.Line2 = new forms::Line(client, 6600, 0, 0, 0, client->palette().color(QPalette::Dark), 1);
+    u.Line2 = new forms::Line(client, 6600, 0, 0, 0, client->palette().color(QPalette::WindowText), 1);
     u.Line1 = new forms::Line(client, 6600, 0, 0, 0, Qt::white, 4);
     u.Line2->raise();
 
@@ -116,29 +116,38 @@ void frmAddIn3::createControls(forms::FormWindow *window)
     QWidget::setTabOrder(u.UpDown1, u.cmdRestore);
     QWidget::setTabOrder(u.cmdRestore, u.Command1);
 
+    // Menu titles are menu items carrying their menus, so a title has a
+    // help context of its own and can be hidden.
     QMenuBar *bar = window->menuBar();
-    u.mnuOptions = bar->addMenu(QStringLiteral("&Options"));
+    auto *options = new QMenu(bar);
+    u.mnuOptions = new forms::MenuItem(QStringLiteral("&Options"), bar);
     u.mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    u.mnuPathFinder = new forms::MenuItem(QStringLiteral("&Path Finder"), u.mnuOptions);
+    u.mnuOptions->setMenu(options);
+    u.mnuOptions->HelpContextID = kMenuHelpContext;
+    bar->addAction(u.mnuOptions);
+    u.mnuPathFinder = new forms::MenuItem(QStringLiteral("&Path Finder"), options);
     u.mnuPathFinder->setObjectName(QStringLiteral("mnuPathFinder"));
     u.mnuPathFinder->setChecked(false);
     u.mnuPathFinder->HelpContextID = kMenuHelpContext;
-    u.mnuOptions->addAction(u.mnuPathFinder);
-    u.mnuOptions->addSeparator()->setObjectName(QStringLiteral("bar1"));
-    u.mnuExit = new forms::MenuItem(QStringLiteral("E&xit"), u.mnuOptions);
+    options->addAction(u.mnuPathFinder);
+    options->addSeparator()->setObjectName(QStringLiteral("bar1"));
+    u.mnuExit = new forms::MenuItem(QStringLiteral("E&xit"), options);
     u.mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    u.mnuOptions->addAction(u.mnuExit);
+    options->addAction(u.mnuExit);
 
-    u.mnuhlp = bar->addMenu(QStringLiteral("&Help"));
+    auto *helpMenu = new QMenu(bar);
+    u.mnuhlp = new forms::MenuItem(QStringLiteral("&Help"), bar);
     u.mnuhlp->setObjectName(QStringLiteral("mnuhlp"));
-    u.mnuhelp = new forms::MenuItem(QStringLiteral("&Quick Help"), u.mnuhlp);
+    u.mnuhlp->setMenu(helpMenu);
+    bar->addAction(u.mnuhlp);
+    u.mnuhelp = new forms::MenuItem(QStringLiteral("&Quick Help"), helpMenu);
     u.mnuhelp->setObjectName(QStringLiteral("mnuhelp"));
     u.mnuhelp->HelpContextID = kMenuHelpContext;
-    u.mnuhlp->addAction(u.mnuhelp);
-    u.mnuAbout = new forms::MenuItem(QStringLiteral("&About"), u.mnuhlp);
+    helpMenu->addAction(u.mnuhelp);
+    u.mnuAbout = new forms::MenuItem(QStringLiteral("&About"), helpMenu);
     u.mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     u.mnuAbout->HelpContextID = kMenuHelpContext;
-    u.mnuhlp->addAction(u.mnuAbout);
+    helpMenu->addAction(u.mnuAbout);
 
     u.mnuContextHelp = new forms::MenuItem(QStringLiteral("&?"), bar);
     u.mnuContextHelp->setObjectName(QStringLiteral("mnuContextHelp"));
@@ -320,7 +329,7 @@ void frmAddIn3::allowMaximise(bool allow)
 void frmAddIn3::cmdSuper_Click()
 {
     Ui &u = ui();
-    u.mnuOptions->menuAction()->setVisible(false);
+    u.mnuOptions->setVisible(false);
     Hide();
     u.Drive1->hide();
     u.Dir1->hide();
@@ -347,7 +356,7 @@ void frmAddIn3::cmdSuper_Click()
 void frmAddIn3::cmdRestore_Click()
 {
     Ui &u = ui();
-    u.mnuOptions->menuAction()->setVisible(true);
+    u.mnuOptions->setVisible(true);
     Hide();
     u.Drive1->show();
     u.Dir1->show();

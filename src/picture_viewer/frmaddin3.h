@@ -34,10 +34,10 @@ public:
         forms::Timer *Timer1 = nullptr;
         forms::Line *Line2 = nullptr;
         forms::Line *Line1 = nullptr;
-        QMenu *mnuOptions = nullptr;
+        forms::MenuItem *mnuOptions = nullptr;
         forms::MenuItem *mnuPathFinder = nullptr;
         forms::MenuItem *mnuExit = nullptr;
-        QMenu *mnuhlp = nullptr;
+        forms::MenuItem *mnuhlp = nullptr;
         forms::MenuItem *mnuhelp = nullptr;
         forms::MenuItem *mnuAbout = nullptr;
         forms::MenuItem *mnuContextHelp = nullptr;

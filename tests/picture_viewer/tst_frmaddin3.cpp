@@ -398,8 +398,8 @@ private slots:
             QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
         QVERIFY(!ui().cmdRestore->isHidden());
         QCOMPARE(twipsGeometry(ui().cmdRestore), QRect(0, 120, 1095, 375));
-        QVERIFY(!ui().mnuOptions->menuAction()->isVisible());
-        QVERIFY(ui().mnuhlp->menuAction()->isVisible());
+        QVERIFY(!ui().mnuOptions->isVisible());
+        QVERIFY(ui().mnuhlp->isVisible());
         QVERIFY(ui().mnuContextHelp->isVisible());
         // The larger box gets the picture decoded again, larger.
         QCOMPARE(ui().Image1->picture().image.size(), QSize(413, 413));
@@ -413,7 +413,7 @@ private slots:
                                                     ui().cmdSuper, ui().Label1, ui().Label2, ui().UpDown1})
             QVERIFY2(!shownAgain->isHidden(), qPrintable(shownAgain->objectName()));
         QVERIFY(ui().cmdRestore->isHidden());
-        QVERIFY(ui().mnuOptions->menuAction()->isVisible());
+        QVERIFY(ui().mnuOptions->isVisible());
     }
 
     void scanGoesOnInSuperSize()
@@ -637,11 +637,14 @@ private slots:
             titles << action->text();
         QCOMPARE(titles, QStringList({"&Options", "&Help", "&?"}));
         QStringList options;
-        for (QAction *action : ui().mnuOptions->actions())
+        for (QAction *action : ui().mnuOptions->menu()->actions())
             options << (action->isSeparator() ? QStringLiteral("-") : action->text());
         QCOMPARE(options, QStringList({"&Path Finder", "-", "E&xit"}));
-        QCOMPARE(ui().mnuhelp->HelpContextID, 400);
+        for (forms::MenuItem *withTopic : {ui().mnuOptions, ui().mnuPathFinder, ui().mnuhelp, ui().mnuAbout,
+                                           ui().mnuContextHelp})
+            QCOMPARE(withTopic->HelpContextID, 400);
         QCOMPARE(ui().mnuExit->HelpContextID, 0);
+        QCOMPARE(ui().mnuhlp->HelpContextID, 0);
 
         QStringList chain;
         QWidget *w = ui().Drive1;
