@@ -183,6 +183,7 @@ int main(int argc, char **argv)
     // 2 and 3. A scan at speed 1 through the twenty photos, twice round.
     ui.Dir1->setPath(work.path());
     ui.Dir1->setPath(photos);
+    form.i = 0; // as the user's click on the folder rewinds the scan
     settle(1500);
     resetPeakResident();
     QElapsedTimer clock;

@@ -161,8 +161,16 @@ void frmAddIn3::createControls(forms::FormWindow *window)
     connect(u.Dir1, &forms::DirListBox::Change, this, &frmAddIn3::Dir1_Change);
     connect(u.Dir1, &forms::DirListBox::Click, this, &frmAddIn3::Dir1_Click);
     connect(u.File1, &forms::FileListBox::Click, this, &frmAddIn3::File1_Click);
-    connect(u.File1, &forms::FileListBox::Click, this, &frmAddIn3::readAhead);
+    // Decoding ahead: the files after a selection, and where a scan starts.
+    connect(u.File1, &forms::FileListBox::Click, this, [this] {
+        if (ui().File1->ListIndex() >= 0)
+            readAhead(ui().File1->ListIndex() + 1);
+    });
     connect(u.cmdScan, &forms::CommandButton::Click, this, &frmAddIn3::cmdScan_Click);
+    connect(u.cmdScan, &forms::CommandButton::Click, this, [this] {
+        if (Toggel)
+            readAhead(i < ui().File1->ListCount() ? i : 0);
+    });
     connect(u.Timer1, &forms::Timer::Timer_, this, &frmAddIn3::Timer1_Timer);
     connect(u.UpDown1, &forms::UpDown::Change, this, &frmAddIn3::UpDown1_Change);
     connect(u.cmdSuper, &forms::CommandButton::Click, this, &frmAddIn3::cmdSuper_Click);
@@ -250,14 +258,15 @@ void frmAddIn3::File1_Click()
     }
 }
 
-void frmAddIn3::readAhead()
+void frmAddIn3::readAhead(int from)
 {
     Ui &u = ui();
-    if (u.mnuPathFinder->Checked() || u.File1->ListIndex() < 0 || u.File1->ListCount() < 2)
+    const int count = u.File1->ListCount();
+    if (u.mnuPathFinder->Checked() || count == 0)
         return;
     QStringList next;
-    for (int k = 1; k <= kReadAheadCount && k < u.File1->ListCount(); ++k)
-        next.append(fullPath(u.Dir1->Path(), u.File1->List((u.File1->ListIndex() + k) % u.File1->ListCount())));
+    for (int k = 0; k < kReadAheadCount && k < count; ++k)
+        next.append(fullPath(u.Dir1->Path(), u.File1->List((from + k) % count)));
     platform().LoadPictureAhead(next, u.Image1->shownSize());
 }
 

@@ -86,8 +86,9 @@ private:
     QString selectedFullPath();
     // Lets the window be maximised while super-sized; fixed otherwise.
     void allowMaximise(bool allow);
-    // Asks for the next pictures of the list to be decoded ahead.
-    void readAhead();
+    // Asks for the pictures of the list from index `from` on to be decoded
+    // ahead, for the box's size.
+    void readAhead(int from);
 
     std::unique_ptr<Ui> m_ui;
 };
