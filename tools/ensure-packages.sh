@@ -5,7 +5,7 @@ pelk_packages=(
   g++ cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
   qt6-svg-dev libqt6svg6 qt6-image-formats-plugins libqt6sql6-sqlite libgl-dev
-  libwmf-dev libemf2svg-dev
+  libwmf-dev libemf2svg-dev libjpeg-dev
   fonts-dejavu-core
 )
 pelk_run_packages=(xvfb xdotool imagemagick)
