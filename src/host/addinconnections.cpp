@@ -23,12 +23,6 @@ private:
     QString m_progId;
 };
 
-QString describe(const std::exception &error)
-{
-    if (const auto *host = dynamic_cast<const hostsdk::HostError *>(&error))
-        return host->description();
-    return QString::fromLocal8Bit(error.what());
-}
 
 QString quoted(const QString &progId)
 {
@@ -138,8 +132,8 @@ bool AddInConnections::connectAddIn(const QString &progId, hostsdk::ext_ConnectM
         }
         QVariantList custom;
         connection.object->OnConnection(m_ide, mode, connection.record.get(), custom);
-    } catch (const std::exception &error) {
-        report(QStringLiteral("The add-in %1 failed while connecting:\n%2").arg(quoted(progId), describe(error)));
+    } catch (...) {
+        report(QStringLiteral("The add-in %1 failed while connecting:\n%2").arg(quoted(progId), currentFailure()));
         connection.object.reset();
         // Whatever it put into the menus before it failed goes with it.
         for (QAction *action : m_ide->commandBarActions()) {
@@ -167,8 +161,8 @@ void AddInConnections::disconnectAddIn(const QString &progId, hostsdk::ext_Disco
     try {
         QVariantList custom;
         connection.object->OnDisconnection(mode, custom);
-    } catch (const std::exception &error) {
-        report(QStringLiteral("The add-in %1 failed while disconnecting:\n%2").arg(quoted(progId), describe(error)));
+    } catch (...) {
+        report(QStringLiteral("The add-in %1 failed while disconnecting:\n%2").arg(quoted(progId), currentFailure()));
     }
     connection.object.reset();
     // Entries the add-in left behind would no longer answer a click.
@@ -191,8 +185,8 @@ void AddInConnections::startupComplete()
         try {
             QVariantList custom;
             it->object->OnStartupComplete(custom);
-        } catch (const std::exception &error) {
-            report(QStringLiteral("The add-in %1 failed at the end of start-up:\n%2").arg(quoted(progId), describe(error)));
+        } catch (...) {
+            report(QStringLiteral("The add-in %1 failed at the end of start-up:\n%2").arg(quoted(progId), currentFailure()));
         }
     }
 }

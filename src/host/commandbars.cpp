@@ -5,6 +5,19 @@
 
 namespace pelk::host {
 
+QString currentFailure()
+{
+    try {
+        throw;
+    } catch (const hostsdk::HostError &error) {
+        return error.description();
+    } catch (const std::exception &error) {
+        return QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        return QStringLiteral("an error that is not a standard exception");
+    }
+}
+
 namespace {
 
 hostsdk::HostError entryGone()
@@ -54,10 +67,9 @@ private:
                 continue;
             try {
                 sink->Click(m_control, handled, cancelDefault);
-            } catch (const std::exception &error) {
+            } catch (...) {
                 if (m_report)
-                    m_report(m_control->action() ? m_control->action()->text() : QString(),
-                             QString::fromLocal8Bit(error.what()));
+                    m_report(m_control->action() ? m_control->action()->text() : QString(), currentFailure());
             }
         }
     }

@@ -58,6 +58,9 @@ private:
     QPointer<QAction> m_separator; // drawn above the entry when it begins a group
 };
 
+// The description of the exception being handled (call it in a catch block).
+QString currentFailure();
+
 // Reports an add-in's failure to the user (the host's message box).
 using FailureReporter = std::function<void(const QString &what, const QString &reason)>;
 

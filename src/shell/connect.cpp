@@ -13,7 +13,7 @@ void skipOnFailure(Step &&step)
 {
     try {
         step();
-    } catch (const std::exception &) {
+    } catch (...) {
     }
 }
 
@@ -139,7 +139,7 @@ hostsdk::CommandBarControlPtr Connect::AddToAddInCommandBar(const QString &sCapt
             return nullptr;
         entry->setCaption(sCaption);
         return entry;
-    } catch (const std::exception &) {
+    } catch (...) {
         return nullptr;
     }
 }
@@ -192,6 +192,8 @@ void Connect::OnConnection(const std::shared_ptr<hostsdk::VBE> &VBInst, hostsdk:
             showIfDisplayedOnConnect();
     } catch (const std::exception &error) {
         m_platform.MsgBox(describe(error), mb::vbOKOnly);
+    } catch (...) {
+        m_platform.MsgBox(Error::standardDescription(0), mb::vbOKOnly);
     }
 }
 

@@ -1,7 +1,7 @@
 // A test add-in module that records what the host asks of it. It serves:
 // "Recording.Connect" (adds the entry "Recording Entry", records clicks),
-// "Recording.ThrowsOnConnect", "Recording.ThrowsOnClick" and
-// "Recording.ThrowsOnDisconnect". Its log is read through the module's
+// "Recording.ThrowsOnConnect", "Recording.ThrowsOnClick",
+// "Recording.ThrowsOnDisconnect" and "Recording.ThrowsOddly" (throws an int). Its log is read through the module's
 // invokable calls().
 #include "hostsdk/hostsdk.h"
 
@@ -39,6 +39,8 @@ public:
         }
         if (m_progId == QLatin1String("Recording.ThrowsOnConnect"))
             throw std::runtime_error("connection refused");
+        if (m_progId == QLatin1String("Recording.ThrowsOddly"))
+            throw 42;
     }
     void OnDisconnection(hostsdk::ext_DisconnectMode mode, QVariantList &) override
     {
@@ -74,7 +76,7 @@ public:
     std::unique_ptr<hostsdk::IDTExtensibility> CreateObject(const QString &progId) override
     {
         static const QStringList served = {"Recording.Connect", "Recording.ThrowsOnConnect", "Recording.ThrowsOnClick",
-                                           "Recording.ThrowsOnDisconnect"};
+                                           "Recording.ThrowsOnDisconnect", "Recording.ThrowsOddly"};
         if (!served.contains(progId))
             return nullptr;
         return std::make_unique<RecordingAddIn>(progId);

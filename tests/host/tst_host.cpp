@@ -139,6 +139,7 @@ private slots:
                       "\n[Recording.ThrowsOnConnect]\nModule=" + module +
                       "\n[Recording.ThrowsOnDisconnect]\nModule=" + module +
                       "\n[Recording.Unknown]\nModule=" + module +
+                      "\n[Recording.ThrowsOddly]\nModule=" + module +
                       "\n[Missing.Connect]\nModule=/nonexistent/libmissing.so\n"
                       "[NotAModule.Connect]\nModule=" + QFile::encodeName(paths::classRegistryFile()) + "\n");
     }
@@ -234,6 +235,9 @@ private slots:
         QTest::newRow("throws while connecting") << "Recording.ThrowsOnConnect"
                                                  << "The add-in \"Recording.ThrowsOnConnect\" failed while "
                                                     "connecting:\nconnection refused";
+        QTest::newRow("throws a non-standard error") << "Recording.ThrowsOddly"
+                                                     << "The add-in \"Recording.ThrowsOddly\" failed while "
+                                                        "connecting:\nan error that is not a standard exception";
     }
     void loadFailuresAreReported()
     {

@@ -57,6 +57,7 @@ public:
     bool failAdd = false;
     bool failCaption = false;
     bool failEvents = false;
+    bool failEventsOddly = false; // with something that is not a std::exception
 
     QStringList log;
     QList<std::shared_ptr<Entry>> entries; // every entry ever added, in order
@@ -136,6 +137,8 @@ public:
     {
         if (failEvents)
             throw hostsdk::HostError(-2147221164, QStringLiteral("Class not registered"));
+        if (failEventsOddly)
+            throw 42;
         auto entry = std::dynamic_pointer_cast<Entry>(control);
         if (!entry)
             throw hostsdk::HostError(5, QStringLiteral("Invalid procedure call or argument"));

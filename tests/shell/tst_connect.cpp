@@ -293,6 +293,8 @@ private slots:
         QTest::newRow("caption refused") << "caption" << notSet << QStringList{""} << QStringList{""};
         QTest::newRow("no events") << "events" << QStringLiteral("Class not registered") << kMenu << QStringList();
         QTest::newRow("no host object") << "host" << notSet << QStringList() << QStringList();
+        QTest::newRow("odd failure") << "odd" << QStringLiteral("Application-defined or object-defined error") << kMenu
+                                     << QStringList();
     }
     void connectionFailures()
     {
@@ -305,6 +307,7 @@ private slots:
         host->failAdd = failure == QLatin1String("add");
         host->failCaption = failure == QLatin1String("caption");
         host->failEvents = failure == QLatin1String("events");
+        host->failEventsOddly = failure == QLatin1String("odd");
         auto connect = std::make_unique<Connect>(*platform);
         connect->OnConnection(failure == QLatin1String("host") ? nullptr : host, hostsdk::ext_cm_AfterStartup,
                               nullptr, custom);
