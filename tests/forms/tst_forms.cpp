@@ -280,6 +280,7 @@ void FormsTest::menuCheckMarkBelongsToCode()
     item.setChecked(false);
     item.trigger();
     QVERIFY(!item.isChecked());
+    QVERIFY(!item.isCheckable()); // an unchecked item shows no empty box
 }
 
 void FormsTest::multiLineTextUsesCrLf_data()

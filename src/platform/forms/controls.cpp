@@ -269,7 +269,9 @@ MenuItem::MenuItem(const QString &caption, QObject *parent) : QAction(caption, p
 void MenuItem::setChecked(bool checked)
 {
     m_checked = checked;
-    setCheckable(true);
+    // Only a checked item shows a mark; an unchecked one looks like a plain
+    // command, not like an empty check box.
+    setCheckable(checked);
     QAction::setChecked(checked);
 }
 
