@@ -31,9 +31,15 @@ Line parseLine(QByteArrayView line);
 std::optional<QByteArray> setProfileString(const QByteArray &file, const QByteArray &section, const QByteArray &key,
                                            const QByteArray &value);
 
+// How far a write must have gone when it returns: flushed to the disk, or
+// only renamed into place, which survives the process but not a power cut.
+enum class Durability { Synced, Renamed };
+
 // Replaces the file's contents in one step: the old contents stay whole
-// until the new ones are complete on disk. False when it cannot write.
-bool writeFileAtomically(const QString &path, const QByteArray &contents);
+// until the new ones are complete. False, with the old file kept, when it
+// cannot write.
+bool writeFileAtomically(const QString &path, const QByteArray &contents,
+                         Durability durability = Durability::Synced);
 
 // Reads the file at `path` (none yet: empty), sets the key and writes it
 // back atomically. False, with the file untouched, when it cannot.

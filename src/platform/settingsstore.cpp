@@ -3,10 +3,14 @@
 #include "inifile.h"
 #include "paths.h"
 
-#include <QFileDevice>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSet>
-#include <QSettings>
 #include <QUrl>
+
+#include <optional>
 
 namespace pelk::settings {
 
@@ -103,46 +107,27 @@ QString decodeValue(const QString &text)
     return out;
 }
 
-bool readSettings(QIODevice &device, QSettings::SettingsMap &map)
+// The store's file as entries; nullopt when it exists but cannot be read.
+std::optional<Entries> readStore(const QString &path)
 {
-    const Entries entries = parseSettings(device.readAll());
-    for (auto it = entries.begin(); it != entries.end(); ++it)
-        map.insert(it.key(), it.value());
-    return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.exists() ? std::nullopt : std::optional<Entries>(Entries());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return parseSettings(bytes);
 }
 
-bool writeSettings(QIODevice &device, const QSettings::SettingsMap &map)
-{
-    Entries entries;
-    for (auto it = map.begin(); it != map.end(); ++it)
-        entries.insert(it.key(), it.value().toString());
-    const QByteArray bytes = formatSettings(entries);
-    if (device.write(bytes) != bytes.size())
-        return false;
-    // The file is committed only when this succeeds; a short write (a full
-    // disk) shows only here, as the commit does not check its own flush.
-    auto *file = qobject_cast<QFileDevice *>(&device);
-    return !file || file->flush();
-}
-
-QSettings::Format settingsFormat()
-{
-    // Our own reading and writing, so that hand-edited text is never taken
-    // for a serialized object or a list, and values return as they were
-    // saved.
-    static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("ini"), readSettings, writeSettings);
-    return format;
-}
-
-// The key as the store spells it: names match without regard to case, as
-// stored settings do, and keep the spelling they were first saved with.
-QString settingsKey(const QSettings &store, const QString &section, const QString &key)
+// The entry's path as the store spells it: names match without regard to
+// case, as stored settings do, and keep the spelling they were first saved
+// with.
+QString storedPath(const Entries &entries, const QString &section, const QString &key)
 {
     const QString wanted = encodeName(section) + QLatin1Char('/') + encodeName(key);
-    for (const QString &existing : store.allKeys())
-        if (existing.compare(wanted, Qt::CaseInsensitive) == 0)
-            return existing;
+    for (auto it = entries.begin(); it != entries.end(); ++it)
+        if (it.key().compare(wanted, Qt::CaseInsensitive) == 0)
+            return it.key();
     return wanted;
 }
 
@@ -225,29 +210,33 @@ QString value(const QString &appName, const QString &section, const QString &key
 {
     if (section.isEmpty() || key.isEmpty())
         return defaultValue;
-    const QSettings store(paths::settingsFile(appName), settingsFormat());
-    const QVariant stored = store.value(settingsKey(store, section, key));
-    return stored.typeId() == QMetaType::QString ? stored.toString() : defaultValue;
+    const QFileInfo info(paths::settingsFile(appName));
+    if (!info.isFile())
+        return defaultValue;
+    const std::optional<Entries> entries = readStore(info.filePath());
+    if (!entries)
+        return defaultValue;
+    return entries->value(storedPath(*entries, section, key), defaultValue);
 }
 
 bool setValue(const QString &appName, const QString &section, const QString &key, const QString &value)
 {
     if (section.isEmpty() || key.isEmpty())
         return false;
-    QSettings store(paths::settingsFile(appName), settingsFormat());
-    const QString storeKey = settingsKey(store, section, key);
-    const QVariant before = store.value(storeKey);
-    store.setValue(storeKey, value);
-    store.sync();
-    if (store.status() == QSettings::NoError)
-        return true;
-    // The store keeps an unsaved change for its next write; undo it, so that
-    // a later save does not write this value after all.
-    if (before.isValid())
-        store.setValue(storeKey, before);
-    else
-        store.remove(storeKey);
-    return false;
+    const QString path = paths::settingsFile(appName);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    // Another process saving at the same time would otherwise lose one of
+    // the two values.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lock.tryLock(5000))
+        return false;
+    std::optional<Entries> entries = readStore(path);
+    if (!entries)
+        return false;
+    entries->insert(storedPath(*entries, section, key), value);
+    // Renamed into place before it returns, so a kill right after keeps it.
+    return ini::writeFileAtomically(path, formatSettings(*entries), ini::Durability::Renamed);
 }
 
 } // namespace pelk::settings

@@ -74,6 +74,8 @@ private slots:
     void failedWriteLeavesTheFile_data();
     void failedWriteLeavesTheFile();
     void keepsPermissions();
+    void replacesTheFileWhole_data();
+    void replacesTheFileWhole();
     void bareNameMeansTheSystemFolder();
 };
 
@@ -339,6 +341,62 @@ void IniFileTest::keepsPermissions()
     QVERIFY(ini::writeProfileString(path, "S", "K", "2"));
     QCOMPARE(readBytes(path), QByteArray("[S]\nK=2\n"));
     QCOMPARE(QFile::permissions(path) & 0x7777, ownerOnly | QFile::ReadUser | QFile::WriteUser);
+}
+
+void IniFileTest::replacesTheFileWhole_data()
+{
+    QTest::addColumn<ini::Durability>("durability");
+    QTest::addColumn<QString>("cause"); // empty: the write succeeds
+
+    for (const auto &[name, durability] : {std::pair{"synced", ini::Durability::Synced},
+                                          std::pair{"renamed", ini::Durability::Renamed}}) {
+        QTest::addRow("%s, written", name) << durability << QString();
+        QTest::addRow("%s, disk full", name) << durability << "disk full";
+        QTest::addRow("%s, read-only folder", name) << durability << "read-only folder";
+        QTest::addRow("%s, a folder in the way", name) << durability << "a folder in the way";
+    }
+}
+
+void IniFileTest::replacesTheFileWhole()
+{
+    QFETCH(ini::Durability, durability);
+    QFETCH(QString, cause);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("store.ini");
+    const QByteArray before = "[S]\nK=1\n";
+    const QByteArray after = "[S]\nK=" + QByteArray(20000, '2') + "\n";
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+    if (cause == "a folder in the way") {
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        QVERIFY(writeBytes(path, before));
+        QVERIFY(QFile::setPermissions(path, ownerOnly));
+    }
+
+    bool written = false;
+    if (cause == "disk full") {
+        const FileSizeLimit limit(4096);
+        written = ini::writeFileAtomically(path, after, durability);
+    } else if (cause == "read-only folder") {
+        const ReadOnlyFolder readOnly(dir.path());
+        if (!readOnly.holds())
+            QSKIP("no way to make a folder read-only for this user");
+        written = ini::writeFileAtomically(path, after, durability);
+    } else {
+        written = ini::writeFileAtomically(path, after, durability);
+    }
+
+    QCOMPARE(written, cause.isEmpty());
+    if (cause == "a folder in the way")
+        QVERIFY(QFileInfo(path).isDir());
+    else
+        QCOMPARE(readBytes(path), cause.isEmpty() ? after : before);
+    if (cause.isEmpty())
+        QCOMPARE(QFile::permissions(path) & 0x7777, ownerOnly);
+    // No temporary file is left behind, whatever happened.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             cause == "a folder in the way" ? QStringList() : QStringList{"store.ini"});
 }
 
 void IniFileTest::bareNameMeansTheSystemFolder()
