@@ -63,7 +63,7 @@ MsgBoxStyle msgBoxStyle(int buttons)
 QString msgBoxHelpFile(const AppInfo &app, const QString &helpFile)
 {
     if (helpFile.isEmpty())
-        return app.helpFilePath();
+        return QString();
     if (helpFile.contains(QLatin1Char('/')) || helpFile.contains(QLatin1Char('\\')))
         return helpFile;
     return app.Path + QLatin1Char('/') + helpFile;

@@ -34,8 +34,9 @@ MsgBoxStyle msgBoxStyle(int buttons);
 
 struct AppInfo;
 
-// The help file a message box's Help button opens: the application's own when
-// none is given, a bare name in the program's folder, a path as it stands.
+// The help file a message box's Help button opens: none (empty) when none is
+// given, so Help does nothing; a bare name in the program's folder, a path as
+// it stands.
 QString msgBoxHelpFile(const AppInfo &app, const QString &helpFile);
 
 // The prompt as displayed: CR LF, CR and LF each start a new line ('\n').

@@ -58,13 +58,16 @@ int QtPlatform::MsgBox(const QString &prompt, int buttons, const QString &title,
                        int context)
 {
     const QString helpPath = msgBoxHelpFile(m_app, helpFile);
-    const auto openHelp = [helpPath, context](QWidget *owner) {
-        // Context 0 names no topic: the contents stand in for it.
-        if (context != 0)
-            help::winHelp(owner, helpPath, help::HELP_CONTEXT, context);
-        else
-            help::winHelp(owner, helpPath, help::HELP_CONTENTS, 0);
-    };
+    // A box given no help file shows a Help button that does nothing.
+    MessageBoxDialog::HelpOpener openHelp;
+    if (!helpPath.isEmpty())
+        openHelp = [helpPath, context](QWidget *owner) {
+            // Context 0 names no topic: the contents stand in for it.
+            if (context != 0)
+                help::winHelp(owner, helpPath, help::HELP_CONTEXT, context);
+            else
+                help::winHelp(owner, helpPath, help::HELP_CONTENTS, 0);
+        };
     return MessageBoxDialog::ask(prompt, buttons, title.isEmpty() ? m_app.Title : title, openHelp,
                                  QApplication::activeWindow());
 }

@@ -43,6 +43,15 @@ QStringList captions(const QList<QPushButton *> &buttons)
     return texts;
 }
 
+// The help viewer's window while it is shown.
+QWidget *shownHelpViewer()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("pelkHelpViewer") && window->isVisible())
+            return window;
+    return nullptr;
+}
+
 QPushButton *buttonCaptioned(QWidget *box, const QString &caption)
 {
     for (QPushButton *button : box->findChildren<QPushButton *>())
@@ -77,6 +86,8 @@ private slots:
     void helpButtonKeepsTheBoxOpen();
     void helpFile_data();
     void helpFile();
+    void helpButtonOpensOnlyAGivenFile_data();
+    void helpButtonOpensOnlyAGivenFile();
     void title_data();
     void title();
     void promptLines_data();
@@ -309,7 +320,7 @@ void MessageBoxTest::helpFile_data()
     QTest::addColumn<QString>("helpFile");
     QTest::addColumn<QString>("opened");
 
-    QTest::newRow("none: the application's") << "" << "/opt/pelk/PelkTulvane.hlp";
+    QTest::newRow("none: no help file") << "" << "";
     QTest::newRow("bare name in the program's folder") << "Other.hlp" << "/opt/pelk/Other.hlp";
     QTest::newRow("full path as it stands") << "/usr/share/x.hlp" << "/usr/share/x.hlp";
     QTest::newRow("built with a backslash") << "/opt/pelk\\PelkTulvane.hlp" << "/opt/pelk\\PelkTulvane.hlp";
@@ -320,6 +331,45 @@ void MessageBoxTest::helpFile()
     QFETCH(QString, helpFile);
     QFETCH(QString, opened);
     QCOMPARE(msgBoxHelpFile(m_platform->App(), helpFile), opened);
+}
+
+void MessageBoxTest::helpButtonOpensOnlyAGivenFile_data()
+{
+    QTest::addColumn<QString>("helpFile");
+    QTest::addColumn<bool>("viewerShows");
+
+    QTest::newRow("no help file: Help does nothing") << "" << false;
+    QTest::newRow("a bare name: the viewer shows") << "Missing.hlp" << true;
+    QTest::newRow("a full path: the viewer shows") << "/nowhere/Missing.hlp" << true;
+}
+
+void MessageBoxTest::helpButtonOpensOnlyAGivenFile()
+{
+    QFETCH(QString, helpFile);
+    QFETCH(bool, viewerShows);
+
+    bool viewerWasShown = false;
+    bool boxTookClicksAgain = false;
+    whenBoxShows([&](MessageBoxDialog *box) {
+        QTest::mouseClick(buttonCaptioned(box, QStringLiteral("Help")), Qt::LeftButton);
+        QWidget *viewer = shownHelpViewer();
+        viewerWasShown = viewer != nullptr;
+        if (viewer) {
+            // Above the box while it is shown; the box answers again once
+            // it is closed.
+            QCOMPARE(QApplication::activeModalWidget(), viewer);
+            viewer->close();
+            QTRY_COMPARE(QApplication::activeModalWidget(), box);
+        }
+        QPushButton *ok = buttonCaptioned(box, QStringLiteral("OK"));
+        QVERIFY(ok);
+        boxTookClicksAgain = true;
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    QCOMPARE(m_platform->MsgBox(QStringLiteral("Help?"), mb::vbMsgBoxHelpButton, QString(), helpFile, 5), int(mb::vbOK));
+    QCOMPARE(viewerWasShown, viewerShows);
+    QVERIFY(boxTookClicksAgain);
+    m_platform->WinHelpA(nullptr, QString(), help::HELP_QUIT, 0);
 }
 
 void MessageBoxTest::title_data()
