@@ -1,5 +1,7 @@
 #include "fakeplatform.h"
 
+#include "msgboxstyle.h"
+
 namespace pelk {
 
 FakePlatform::FakePlatform()
@@ -50,13 +52,7 @@ int FakePlatform::MsgBox(const QString &prompt, int buttons, const QString &titl
     msgBoxes.append({prompt, buttons, title, helpFile, context});
     if (!msgBoxAnswers.isEmpty())
         return msgBoxAnswers.dequeue();
-    switch (buttons & 7) {
-    case mb::vbAbortRetryIgnore: return mb::vbAbort;
-    case mb::vbYesNoCancel:
-    case mb::vbYesNo: return mb::vbYes;
-    case mb::vbRetryCancel: return mb::vbRetry;
-    default: return mb::vbOK;
-    }
+    return msgBoxStyle(buttons).buttons.front().result;
 }
 
 QString FakePlatform::InputBox(const QString &prompt, const QString &title, const QString &defaultText)
