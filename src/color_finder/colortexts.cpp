@@ -1,6 +1,6 @@
 #include "colortexts.h"
 
-#include "numberreading.h"
+#include "platform/numberreading.h"
 
 #include <cmath>
 

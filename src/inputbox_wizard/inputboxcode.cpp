@@ -1,11 +1,12 @@
 #include "inputboxcode.h"
 
+#include "platform/sourcetext.h"
+
 namespace pelk::inputbox {
 
 namespace {
 const QChar kQuote = QLatin1Char('"');
 const QChar kCR = QLatin1Char('\r');
-const QChar kLF = QLatin1Char('\n');
 } // namespace
 
 bool messageTooLong(const QString &message)
@@ -13,41 +14,23 @@ bool messageTooLong(const QString &message)
     return message.size() > kMaxMessageLength;
 }
 
-QStringList promptLines(const QString &message)
-{
-    QStringList lines(1);
-    for (const QChar c : message) {
-        if (c == kLF)
-            lines.append(QString());
-        else if (c != kCR)
-            lines.last().append(c);
-    }
-    return lines;
-}
-
-QString literalText(const QString &text)
-{
-    QString doubled = text;
-    doubled.replace(kQuote, QStringLiteral("\"\""));
-    return doubled;
-}
-
 QString inputTail(const QString &title, const QString &defaultAnswer)
 {
     // Without a title the call passes App.Title, unquoted, so the user's
     // program shows its own title.
-    const QString titleArgument =
-        title.isEmpty() ? QStringLiteral("App.Title") : kQuote + literalText(title) + kQuote;
-    return kQuote + QLatin1Char(',') + titleArgument + QLatin1Char(',') + kQuote + literalText(defaultAnswer) +
-           QStringLiteral("\")");
+    const QString titleArgument = title.isEmpty() ? QStringLiteral("App.Title") : stringLiteral(title);
+    return kQuote + QLatin1Char(',') + titleArgument + QLatin1Char(',') + stringLiteral(defaultAnswer) +
+           QLatin1Char(')');
 }
 
 QString inputCode(const QString &message, const QString &tail)
 {
-    QStringList lines = promptLines(message);
-    for (QString &line : lines)
-        line = literalText(line);
-    return QStringLiteral("resInputBox = InputBox (\"") + lines.join(QStringLiteral("\" & vbcr & \"")) + tail;
+    QStringList literals;
+    for (const QString &line : messageLines(message))
+        literals.append(stringLiteral(line));
+    QString code = QStringLiteral("resInputBox = InputBox (") + literals.join(QStringLiteral(" & vbcr & "));
+    code.chop(1); // the tail closes the last line's literal
+    return code + tail;
 }
 
 QString clipboardText(const QString &code, const QString &comment)

@@ -12,15 +12,6 @@ constexpr qsizetype kMaxMessageLength = 840;
 
 bool messageTooLong(const QString &message);
 
-// The lines of a message: a line feed ends a line, a carriage return is
-// dropped. An empty message, or one ending in a line break, gives an empty
-// last line.
-QStringList promptLines(const QString &message);
-
-// Text as it stands between the double quotes of a string literal: every
-// double quote doubled, so the literal gives back the text.
-QString literalText(const QString &text);
-
 // The end of the call, from the closing quote of the message on: the title
 // (App.Title when the title is empty) and the default answer.
 QString inputTail(const QString &title, const QString &defaultAnswer);

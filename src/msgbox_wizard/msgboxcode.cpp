@@ -1,7 +1,7 @@
 #include "msgboxcode.h"
 
-#include <QLocale>
-#include <QRegularExpression>
+#include "platform/numberreading.h"
+#include "platform/sourcetext.h"
 
 #include <cmath>
 
@@ -9,32 +9,7 @@ namespace pelk::msgbox_code {
 
 namespace {
 
-const QChar kQuote = QLatin1Char('"');
 const QChar kCR = QLatin1Char('\r');
-
-// The leading number of a text, blanks anywhere ignored: decimal with an
-// optional exponent (E or D), or "&H" hexadecimal and "&O" octal digits.
-double leadingNumber(QString text)
-{
-    text.remove(QRegularExpression(QStringLiteral("[ \\t\\n]")));
-    static const QRegularExpression prefixed(QStringLiteral("^&([HhOo])([0-9A-Fa-f]+)"));
-    const QRegularExpressionMatch based = prefixed.match(text);
-    if (based.hasMatch()) {
-        const int base = based.captured(1).toUpper() == QLatin1String("H") ? 16 : 8;
-        double value = 0;
-        for (QChar digit : based.capturedView(2)) {
-            const int d = digit.isDigit() ? digit.digitValue() : digit.toUpper().unicode() - 'A' + 10;
-            if (d >= base)
-                break;
-            value = value * base + d;
-        }
-        return value;
-    }
-    static const QRegularExpression decimal(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([EeDd][+-]?\\d+)?"));
-    QString number = decimal.match(text).captured(0);
-    number.replace(QLatin1Char('D'), QLatin1Char('E')).replace(QLatin1Char('d'), QLatin1Char('E'));
-    return QLocale::c().toDouble(number);
-}
 
 // A number as the generated code writes it: whole numbers without a point,
 // others with up to 15 significant digits and an upper-case exponent.
@@ -76,20 +51,6 @@ QString responseComment(int buttonSet)
     case 5: return QStringLiteral("Responce 4 = vbRetry, 2 = Cancel");
     default: return QString();
     }
-}
-
-QStringList messageLines(const QString &message)
-{
-    QString text = message;
-    text.remove(kCR);
-    return text.split(QLatin1Char('\n'));
-}
-
-QString stringLiteral(const QString &text)
-{
-    QString doubled = text;
-    doubled.replace(kQuote, QStringLiteral("\"\""));
-    return kQuote + doubled + kQuote;
 }
 
 QString msgBoxCode(const QString &message, const QString &buttonsArgument, const QString &title, int buttonSet)

@@ -18,14 +18,6 @@ QString defaultButtonName(int position);
 // The comment naming a button set's possible results; none for OK only.
 QString responseComment(int buttonSet);
 
-// The message split at its line feeds, carriage returns dropped: every
-// line kept, an empty line as an empty entry.
-QStringList messageLines(const QString &message);
-
-// A string literal of the generated code: the text in double quotes, each
-// quote inside doubled.
-QString stringLiteral(const QString &text);
-
 // The MsgBox line as Test builds it: the message lines joined by vbcr, the
 // buttons argument (a number or the names joined by " + "), then the title
 // when there is one. Sets other than OK assign the result and open a

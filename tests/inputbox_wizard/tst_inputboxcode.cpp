@@ -1,5 +1,6 @@
 // The input box code line and the texts around it, computed without a window.
 #include "inputbox_wizard/inputboxcode.h"
+#include "platform/sourcetext.h"
 #include "testmain.h"
 
 using namespace pelk::inputbox;
@@ -103,7 +104,7 @@ void InputBoxCodeTest::everyLineIsKept()
     const QString code = inputCode(typed.join(QStringLiteral("\r\n")), inputTail(QString(), QString()));
     QCOMPARE(code, QStringLiteral("resInputBox = InputBox (") + literals.join(QStringLiteral(" & vbcr & ")) +
                        QStringLiteral(",App.Title,\"\")"));
-    QCOMPARE(promptLines(typed.join(QLatin1Char('\n'))), typed);
+    QCOMPARE(pelk::messageLines(typed.join(QLatin1Char('\n'))), typed);
 }
 
 void InputBoxCodeTest::lengthLimit_data()

@@ -1,6 +1,7 @@
 // The message box wizard's code line, what Copy appends, and the help
 // context reading.
 #include "msgbox_wizard/msgboxcode.h"
+#include "platform/sourcetext.h"
 #include "testmain.h"
 
 using namespace pelk::msgbox_code;
@@ -71,7 +72,7 @@ void MsgBoxCodeTest::everyLineKept()
     QStringList typed;
     for (int k = 0; k < 50; ++k)
         typed.append(QString::number(k));
-    const QStringList lines = messageLines(typed.join(QStringLiteral("\r\n")));
+    const QStringList lines = pelk::messageLines(typed.join(QStringLiteral("\r\n")));
     QCOMPARE(lines, typed);
     const QString code = pelk::msgbox_code::msgBoxCode(typed.join(QStringLiteral("\r\n")), QStringLiteral("0"),
                                                        QString(), 0);

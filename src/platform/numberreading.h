@@ -1,4 +1,4 @@
-// The two ways the color finder reads a number out of a text box.
+// Two ways of reading a number out of a text typed into a box.
 #pragma once
 
 #include <QString>

@@ -1,0 +1,18 @@
+// Texts as the generated code lines write them.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace pelk {
+
+// The lines of a message: split at line feeds, carriage returns dropped.
+// Every line is kept; an empty message, or one ending in a line break,
+// gives an empty last line.
+QStringList messageLines(const QString &message);
+
+// The text as a string literal: in double quotes, each quote inside
+// doubled, so the literal gives back the text.
+QString stringLiteral(const QString &text);
+
+} // namespace pelk
