@@ -6,11 +6,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSet>
 #include <QUrl>
 
 #include <optional>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace pelk::settings {
 
@@ -106,6 +109,32 @@ QString decodeValue(const QString &text)
     }
     return out;
 }
+
+// An exclusive lock on the settings folder for as long as it lives. It
+// leaves no file behind, goes with the process, and costs no write to
+// disk, as a lock file would.
+class FolderLock {
+public:
+    explicit FolderLock(const QString &folder)
+        : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+    }
+    ~FolderLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FolderLock(const FolderLock &) = delete;
+    FolderLock &operator=(const FolderLock &) = delete;
+    bool held() const { return m_fd >= 0; }
+
+private:
+    int m_fd;
+};
 
 // The store's file as entries; nullopt when it exists but cannot be read.
 std::optional<Entries> readStore(const QString &path)
@@ -228,13 +257,19 @@ bool setValue(const QString &appName, const QString &section, const QString &key
         return false;
     // Another process saving at the same time would otherwise lose one of
     // the two values.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(5000))
+    const FolderLock lock(QFileInfo(path).absolutePath());
+    if (!lock.held())
         return false;
     std::optional<Entries> entries = readStore(path);
     if (!entries)
         return false;
-    entries->insert(storedPath(*entries, section, key), value);
+    const QString stored = storedPath(*entries, section, key);
+    // Already in the file as it is: nothing to write. Windows save every
+    // value on each change, most of them unchanged.
+    const auto existing = entries->constFind(stored);
+    if (existing != entries->cend() && *existing == value)
+        return true;
+    entries->insert(stored, value);
     // Renamed into place before it returns, so a kill right after keeps it.
     return ini::writeFileAtomically(path, formatSettings(*entries), ini::Durability::Renamed);
 }

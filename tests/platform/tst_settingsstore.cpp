@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QProcess>
 
+#include <sys/stat.h>
+
 using namespace pelk;
 
 namespace {
@@ -32,11 +34,14 @@ private slots:
     void missingKeyGivesTheDefault_data();
     void missingKeyGivesTheDefault();
     void namesIgnoreCase();
+    void unchangedValueIsNotRewritten_data();
+    void unchangedValueIsNotRewritten();
     void oneFilePerApplication();
     void handEditedFile_data();
     void handEditedFile();
     void savingOverNonsenseKeepsGoodKeys();
     void savedValueSurvivesAKill();
+    void processesSavingAtOnceLoseNothing();
     void fullDiskLeavesTheFile();
     void unwritableStoreIsReportedNotCrashed();
 
@@ -167,6 +172,36 @@ void SettingsStoreTest::namesIgnoreCase()
     QCOMPARE(readBytes(m_file).count("ed="), 1);
 }
 
+void SettingsStoreTest::unchangedValueIsNotRewritten_data()
+{
+    QTest::addColumn<QString>("key"); // saved second, after "Red" = "10"
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("rewritten");
+
+    QTest::newRow("same value") << "Red" << "10" << false;
+    QTest::newRow("same value, name in other case") << "RED" << "10" << false;
+    QTest::newRow("value with a blank more") << "Red" << "10 " << true;
+    QTest::newRow("empty value") << "Red" << "" << true;
+    QTest::newRow("another key") << "Green" << "10" << true;
+}
+
+void SettingsStoreTest::unchangedValueIsNotRewritten()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(bool, rewritten);
+
+    QVERIFY(settings::setValue(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("10")));
+    struct stat before {};
+    QCOMPARE(::stat(QFile::encodeName(m_file).constData(), &before), 0);
+    QVERIFY(settings::setValue(app, QStringLiteral("Color"), key, value));
+    struct stat after {};
+    QCOMPARE(::stat(QFile::encodeName(m_file).constData(), &after), 0);
+    // A write replaces the file, so it has a new inode.
+    QCOMPARE(after.st_ino != before.st_ino, rewritten);
+    QCOMPARE(settings::value(app, QStringLiteral("Color"), key, QStringLiteral("none")), value);
+}
+
 void SettingsStoreTest::oneFilePerApplication()
 {
     QtPlatform platform(QStringLiteral("/opt/pelk"));
@@ -252,6 +287,25 @@ void SettingsStoreTest::savedValueSurvivesAKill()
                  value);
         QCOMPARE(reader.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Blue"), QString()), QStringLiteral("3"));
     }
+}
+
+void SettingsStoreTest::processesSavingAtOnceLoseNothing()
+{
+    const int count = 12;
+    std::vector<std::unique_ptr<QProcess>> writers;
+    for (int i = 0; i < count; ++i) {
+        auto writer = std::make_unique<QProcess>();
+        writer->start(QStringLiteral(SETTINGS_WRITER),
+                      {QStringLiteral("Race"), QStringLiteral("Key%1").arg(i), QString::number(i)});
+        writers.push_back(std::move(writer));
+    }
+    for (auto &writer : writers)
+        QVERIFY(writer->waitForFinished(30000));
+
+    QtPlatform reader(QStringLiteral("/opt/pelk"));
+    for (int i = 0; i < count; ++i)
+        QCOMPARE(reader.GetSetting(app, QStringLiteral("Race"), QStringLiteral("Key%1").arg(i), QStringLiteral("lost")),
+                 QString::number(i));
 }
 
 void SettingsStoreTest::fullDiskLeavesTheFile()
