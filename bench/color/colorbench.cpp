@@ -6,6 +6,7 @@
 // apart from the rest of the work.
 //
 //   bench_color [presses]   (default 1000; offscreen unless QT_QPA_PLATFORM is set)
+#include "timing.h"
 #include "color_finder/frmaddin2.h"
 #include "platform/qtplatform.h"
 
@@ -20,6 +21,7 @@
 #include <vector>
 
 using namespace pelk;
+using namespace pelk::bench;
 
 namespace {
 
@@ -34,26 +36,6 @@ public:
         return false;
     }
 };
-
-double percentile(std::vector<double> ms, double p)
-{
-    std::sort(ms.begin(), ms.end());
-    const size_t index = std::min(ms.size() - 1, size_t(p * double(ms.size() - 1) + 0.5));
-    return ms[index];
-}
-
-template <class F> std::vector<double> timeEach(int count, F &&step)
-{
-    std::vector<double> ms;
-    ms.reserve(size_t(count));
-    for (int i = 0; i < count; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        step(i);
-        ms.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    return ms;
-}
 
 void report(const QString &what, const std::vector<double> &ms)
 {

@@ -4,6 +4,7 @@
 //
 //   bench_platform [runs]   (default 20 for the INI writer, 50 times that for settings)
 #include "platform/inifile.h"
+#include "timing.h"
 #include "platform/qtplatform.h"
 
 #include <QCoreApplication>
@@ -16,26 +17,14 @@
 #include <vector>
 
 using namespace pelk;
+using namespace pelk::bench;
 
 namespace {
 
-template <class F> std::vector<double> timeEach(int count, F &&step)
-{
-    std::vector<double> ms;
-    ms.reserve(size_t(count));
-    for (int i = 0; i < count; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        step(i);
-        ms.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms;
-}
-
 void report(const char *what, const std::vector<double> &ms)
 {
-    std::printf("%-40s median %9.3f ms   slowest %9.3f ms   (%zu runs)\n", what, ms[ms.size() / 2], ms.back(),
+    std::printf("%-40s median %9.3f ms   slowest %9.3f ms   (%zu runs)\n", what, percentile(ms, 0.5),
+                percentile(ms, 1.0),
                 ms.size());
 }
 
