@@ -189,7 +189,25 @@ int main(int argc, char **argv)
     QElapsedTimer clock;
     clock.start();
     QList<qint64> tickTimes;
-    QObject::connect(ui.Timer1, &forms::Timer::Timer_, [&] { tickTimes.append(clock.nsecsElapsed()); });
+    // A tick whose picture was still being decoded ahead shows it when it
+    // lands: count those, how late they landed, and any never shown.
+    qint64 arrivingSince = -1, latestLanding = 0;
+    int arrivingAtTick = 0, neverShown = 0;
+    QObject::connect(ui.Timer1, &forms::Timer::Timer_, [&] {
+        tickTimes.append(clock.nsecsElapsed());
+        if (arrivingSince >= 0)
+            ++neverShown;
+        arrivingSince = -1;
+        if (ui.Image1->isArriving()) {
+            ++arrivingAtTick;
+            arrivingSince = tickTimes.last();
+        }
+    });
+    QObject::connect(ui.Image1, &forms::ImageBox::arrived, [&] {
+        if (arrivingSince >= 0)
+            latestLanding = qMax(latestLanding, clock.nsecsElapsed() - arrivingSince);
+        arrivingSince = -1;
+    });
     qint64 lastBeat = clock.nsecsElapsed(), longestStall = 0;
     QTimer heartbeat;
     heartbeat.setTimerType(Qt::PreciseTimer);
@@ -223,6 +241,9 @@ int main(int argc, char **argv)
     if (!lateTicks.isEmpty())
         std::printf("   late: %s\n", qPrintable(lateTicks.join(QStringLiteral(", "))));
     std::printf("   longest event-loop stall       %7.1f ms\n", double(longestStall) / 1e6);
+    std::printf("   pictures still decoding at their tick %d (latest landed %.1f ms after its tick), "
+                "never shown %d\n",
+                arrivingAtTick, double(latestLanding) / 1e6, neverShown);
     std::printf("3. Peak resident memory in the scan %6.1f MB\n\n", double(peak) / 1024);
 
     // 4. A folder of 100,000 files, half of them pictures.

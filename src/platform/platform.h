@@ -10,9 +10,12 @@
 #include <QString>
 #include <QVariant>
 
+#include <memory>
 #include <optional>
 
 class QWidget;
+template <typename T>
+class QFuture;
 
 namespace pelk {
 
@@ -79,6 +82,10 @@ struct Picture {
     QString path;
     QImage image;
     QSize fullSize;
+    // Set instead of `image` while the picture is still being decoded ahead
+    // on a worker thread: it delivers the picture, or a null one when the
+    // file proves unreadable. An image box shows it when it lands.
+    std::shared_ptr<const QFuture<Picture>> arriving;
     bool isNull() const { return image.isNull(); }
 };
 
@@ -124,7 +131,9 @@ public:
 
     // Reads the picture at `path`, decoded no larger than needed to fill
     // `shownSize` (an empty size means full size). Throws Error when the file
-    // is missing or is not a readable picture; never crashes or hangs.
+    // is missing or is not a readable picture; never crashes or hangs. A
+    // picture already being decoded ahead is returned at once as arriving,
+    // so the caller never waits for a worker.
     virtual Picture LoadPicture(const QString &path, const QSize &shownSize = QSize()) = 0;
     // A hint that these pictures are likely to be asked for next, at this size.
     virtual void LoadPictureAhead(const QStringList &paths, const QSize &shownSize)

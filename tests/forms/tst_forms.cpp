@@ -2,10 +2,13 @@
 #include "platform/fakeplatform.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/forms/imagebox.h"
 #include "platform/forms/twips.h"
 #include "testmain.h"
 
+#include <QFuture>
 #include <QMenuBar>
+#include <QPromise>
 #include <QSignalSpy>
 
 using namespace pelk;
@@ -84,6 +87,7 @@ private slots:
     void multiLineTextUsesCrLf();
     void multiLineMaxLengthCountsCrLf();
     void timerIntervalZeroRaisesNoTicks();
+    void imageBoxTakesArrivingPictures();
 };
 
 void FormsTest::touchingAControlLoadsOnce()
@@ -333,6 +337,89 @@ void FormsTest::timerIntervalZeroRaisesNoTicks()
     const int seen = ticks.count();
     QVERIFY(!ticks.wait(100));
     QCOMPARE(ticks.count(), seen);
+}
+
+namespace {
+
+Picture pictureOf(const QString &path)
+{
+    Picture picture;
+    picture.path = path;
+    picture.image = QImage(4, 4, QImage::Format_RGB32);
+    picture.image.fill(Qt::red);
+    picture.fullSize = picture.image.size();
+    return picture;
+}
+
+// A picture still being decoded; the promise delivers it.
+Picture arrivingFrom(QPromise<Picture> &promise, const QString &path)
+{
+    promise.start();
+    Picture picture;
+    picture.path = path;
+    picture.arriving = std::make_shared<const QFuture<Picture>>(promise.future());
+    return picture;
+}
+
+void deliver(QPromise<Picture> &promise, const Picture &picture)
+{
+    promise.addResult(picture);
+    promise.finish();
+}
+
+} // namespace
+
+void FormsTest::imageBoxTakesArrivingPictures()
+{
+    ImageBox box(nullptr);
+    QSignalSpy arrived(&box, &ImageBox::arrived);
+    box.setPicture(pictureOf(QStringLiteral("a")));
+
+    // Shown when it lands; the previous picture stays until then.
+    QPromise<Picture> b;
+    box.setPicture(arrivingFrom(b, QStringLiteral("b")));
+    QVERIFY(box.isArriving());
+    QCOMPARE(box.picture().path, QStringLiteral("a"));
+    deliver(b, pictureOf(QStringLiteral("b")));
+    QVERIFY(arrived.wait(1000));
+    QCOMPARE(box.picture().path, QStringLiteral("b"));
+    QVERIFY(!box.isArriving());
+
+    // One that proves unreadable, or is abandoned, leaves the previous one.
+    QPromise<Picture> unreadable;
+    box.setPicture(arrivingFrom(unreadable, QStringLiteral("c")));
+    deliver(unreadable, Picture());
+    QVERIFY(arrived.wait(1000));
+    {
+        QPromise<Picture> abandoned;
+        box.setPicture(arrivingFrom(abandoned, QStringLiteral("d")));
+    }
+    QVERIFY(arrived.wait(1000));
+    QCOMPARE(box.picture().path, QStringLiteral("b"));
+
+    // A later picture supersedes one still arriving, whichever lands first.
+    QPromise<Picture> late, later;
+    box.setPicture(arrivingFrom(late, QStringLiteral("e")));
+    box.setPicture(arrivingFrom(later, QStringLiteral("f")));
+    deliver(later, pictureOf(QStringLiteral("f")));
+    QVERIFY(arrived.wait(1000));
+    deliver(late, pictureOf(QStringLiteral("e")));
+    QPromise<Picture> overtaken;
+    box.setPicture(arrivingFrom(overtaken, QStringLiteral("g")));
+    box.setPicture(pictureOf(QStringLiteral("h")));
+    deliver(overtaken, pictureOf(QStringLiteral("g")));
+    const int reported = arrived.count();
+    QVERIFY(!arrived.wait(200));
+    QCOMPARE(arrived.count(), reported);
+    QCOMPARE(box.picture().path, QStringLiteral("h"));
+
+    // One that has landed already is shown at once.
+    QPromise<Picture> landed;
+    const Picture done = arrivingFrom(landed, QStringLiteral("i"));
+    deliver(landed, pictureOf(QStringLiteral("i")));
+    box.setPicture(done);
+    QCOMPARE(box.picture().path, QStringLiteral("i"));
+    QVERIFY(!box.picture().arriving);
 }
 
 PELK_TEST_MAIN(FormsTest)

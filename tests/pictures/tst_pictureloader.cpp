@@ -8,7 +8,11 @@
 #include "platform/pictures/pictureformat.h"
 #include "platform/pictures/pictureloader.h"
 
+#include <QDir>
+#include <QFuture>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 using namespace pelk;
 using namespace pelk::pictures;
@@ -270,15 +274,30 @@ private slots:
         QCOMPARE(int(sniffPictureFormat(head.left(kSniffBytes))), format);
     }
 
+    // A picture the worker is still decoding comes back at once, arriving.
+    static Picture landed(const Picture &picture)
+    {
+        if (!picture.arriving)
+            return picture;
+        QFuture<Picture> future = *picture.arriving;
+        future.waitForFinished();
+        return future.resultCount() > 0 ? future.result() : Picture();
+    }
+
     void decodedAheadIsTheSamePicture()
     {
         const QString path = file(QStringLiteral("ahead.jpg"), samples::jpeg(QSize(300, 200)));
         const QString other = file(QStringLiteral("other.gif"), samples::gif(QSize(30, 20)));
         loadAhead({path, other}, QSize(145, 145));
-        const Picture first = load(path, QSize(145, 145));
+        const Picture first = landed(load(path, QSize(145, 145)));
+        QCOMPARE(first.path, path);
         QCOMPARE(first.image.size(), QSize(145, 145));
         QCOMPARE(first.fullSize, QSize(300, 200));
-        QCOMPARE(load(other, QSize(145, 145)).fullSize, QSize(30, 20));
+        QCOMPARE(landed(load(other, QSize(145, 145))).fullSize, QSize(30, 20));
+        // Once landed it is taken from the cache.
+        const Picture again = load(path, QSize(145, 145));
+        QVERIFY(!again.arriving);
+        QCOMPARE(again.image.cacheKey(), first.image.cacheKey());
         // A file rewritten since is decoded anew, not taken from the cache.
         QVERIFY(samples::write(path, samples::jpeg(QSize(600, 100))));
         QFile(path).setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
@@ -287,6 +306,39 @@ private slots:
         QVERIFY(samples::write(other, "garbage"));
         QFile(other).setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
         QCOMPARE(loadError(other, QSize(145, 145)), int(errInvalidPicture));
+    }
+
+    // load() never waits for a worker: a picture still being decoded ahead
+    // is handed out arriving, and a new wish list does not drop it.
+    void pictureBeingDecodedAheadArrives()
+    {
+        // Large enough that its decode outlasts the next statement by far.
+        const QString big = file(QStringLiteral("big.jpg"), samples::jpeg(QSize(4000, 3000)));
+        const QString damaged = file(QStringLiteral("damaged.jpg"), samples::jpeg(QSize(4000, 3000)).left(20000));
+        loadAhead({big, damaged}, QSize());
+        const Picture picture = load(big, QSize());
+        QVERIFY(picture.arriving);
+        QVERIFY(picture.image.isNull());
+        const Picture broken = load(damaged, QSize());
+        loadAhead({}, QSize());
+        const Picture arrived = landed(picture);
+        QCOMPARE(arrived.path, big);
+        QCOMPARE(arrived.image.size(), QSize(4000, 3000));
+        // An unreadable one arrives as no picture; asked again, it throws.
+        QVERIFY(landed(broken).isNull());
+        QCOMPARE(loadError(damaged, QSize()), int(errInvalidPicture));
+    }
+
+    void refusesWhatIsNotAFile()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("folder.jpg"));
+        QVERIFY(QDir().mkpath(folder));
+        QCOMPARE(loadError(folder, QSize(145, 145)), int(errInvalidPicture));
+        // Opening a pipe would wait for a writer that never comes.
+        const QString pipe = m_dir.filePath(QStringLiteral("pipe.jpg"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QCOMPARE(loadError(pipe, QSize(145, 145)), int(errInvalidPicture));
+        QCOMPARE(loadError(m_dir.filePath(QStringLiteral("gone.jpg")), QSize(145, 145)), int(errFileNotFound));
     }
 
     void jpegScale_data()

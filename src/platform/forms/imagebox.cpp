@@ -9,11 +9,44 @@ namespace pelk::forms {
 ImageBox::ImageBox(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    connect(&m_arriving, &QFutureWatcher<Picture>::finished, this, &ImageBox::landed);
 }
 
 void ImageBox::setPicture(const Picture &picture)
 {
+    // Whatever was still arriving is superseded.
+    m_awaiting = bool(picture.arriving);
+    if (!picture.arriving) {
+        showPicture(picture, false);
+        return;
+    }
+    m_arriving.setFuture(*picture.arriving);
+    if (picture.arriving->isFinished())
+        landed();
+}
+
+void ImageBox::landed()
+{
+    // The watcher may still report an older future, or report this one
+    // again after it was taken: only a finished, wanted one counts.
+    const QFuture<Picture> future = m_arriving.future();
+    if (!m_awaiting || !future.isFinished())
+        return;
+    m_awaiting = false;
+    if (future.resultCount() > 0) {
+        showPicture(future.result(), true);
+        // The box may have grown while the picture was on its way.
+        sharpen();
+    }
+    emit arrived();
+}
+
+void ImageBox::showPicture(const Picture &picture, bool keepOnNull)
+{
+    if (keepOnNull && picture.isNull())
+        return;
     m_picture = picture;
+    m_picture.arriving.reset();
     setAccessibleDescription(picture.path);
     update();
 }
@@ -84,9 +117,11 @@ void ImageBox::sharpen()
     if (wanted.width() <= have.width() && wanted.height() <= have.height())
         return;
     try {
-        Picture sharper = m_reloader(m_picture.path, shownSize());
-        if (!sharper.isNull())
-            m_picture = std::move(sharper);
+        const Picture sharper = m_reloader(m_picture.path, shownSize());
+        if (sharper.arriving)
+            setPicture(sharper);
+        else
+            showPicture(sharper, true);
     } catch (const Error &) {
         // The file changed or went away: keep showing what we have.
     }

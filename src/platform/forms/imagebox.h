@@ -4,6 +4,7 @@
 
 #include "../platform.h"
 
+#include <QFutureWatcher>
 #include <QWidget>
 
 #include <functional>
@@ -15,8 +16,12 @@ class ImageBox : public QWidget {
 public:
     explicit ImageBox(QWidget *parent);
 
+    // The picture shown. One set while still arriving is shown when it
+    // lands; until then, and for good when it proves unreadable, the
+    // previous picture stays. A later setPicture() supersedes it.
     const Picture &picture() const { return m_picture; }
     void setPicture(const Picture &picture);
+    bool isArriving() const { return m_awaiting; }
 
     bool Stretch() const { return m_stretch; }
     void setStretch(bool stretch);
@@ -41,10 +46,19 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
+signals:
+    // A picture that was still arriving has landed (or proved unreadable).
+    void arrived();
+
 private:
     void sharpen();
+    // Shows a decoded picture; a null one from a failed decode is ignored.
+    void showPicture(const Picture &picture, bool keepOnNull);
+    void landed();
 
     Picture m_picture;
+    QFutureWatcher<Picture> m_arriving;
+    bool m_awaiting = false; // the watched future is still wanted
     bool m_stretch = false;
     std::function<Picture(const QString &, const QSize &)> m_reloader;
 };

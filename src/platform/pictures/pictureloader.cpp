@@ -8,11 +8,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QFuture>
 #include <QImageReader>
+#include <QPromise>
+#include <QSet>
 #include <QThread>
 #include <QThreadPool>
 
-#include <condition_variable>
+#include <algorithm>
+#include <deque>
 #include <list>
 #include <memory>
 #include <mutex>
@@ -28,12 +32,16 @@ QSize decodeSize(const QSize &fullSize, const QSize &shownSize)
 
 Picture decode(const QString &path, const QSize &shownSize, const DecodeLimits &limits)
 {
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw Error(errFileNotFound);
+    // Folders, pipes and devices are no pictures; opening a pipe would also
+    // wait for a writer.
+    if (!info.isFile())
+        throw Error(errInvalidPicture);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (!QFileInfo::exists(path))
-            throw Error(errFileNotFound);
-        throw Error(QFileInfo(path).isDir() ? errInvalidPicture : errPermissionDenied);
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error(QFileInfo::exists(path) ? errPermissionDenied : errFileNotFound);
     const PictureFormat format = sniffPictureFormat(file.peek(kSniffBytes));
     if (format == PictureFormat::Unknown)
         throw Error(errInvalidPicture);
@@ -139,38 +147,13 @@ Decoded decodeCaught(const QString &path, const QSize &shownSize)
     }
 }
 
-// One picture to decode: whoever claims it first (the worker, or a load()
-// that cannot wait for the worker to reach it) decodes it; others wait.
+// One picture to decode ahead. Its fields other than the promise are
+// guarded by the store's mutex.
 struct Job {
     Key key;
-    enum State { Queued, Running, Done } state = Queued;
-    Decoded result;
-    std::mutex mutex;
-    std::condition_variable finished;
-
-    bool claim()
-    {
-        std::lock_guard lock(mutex);
-        if (state != Queued)
-            return false;
-        state = Running;
-        return true;
-    }
-    void finish(Decoded decoded)
-    {
-        {
-            std::lock_guard lock(mutex);
-            result = std::move(decoded);
-            state = Done;
-        }
-        finished.notify_all();
-    }
-    Decoded wait()
-    {
-        std::unique_lock lock(mutex);
-        finished.wait(lock, [this] { return state == Done; });
-        return result;
-    }
+    bool awaited = false; // a load() handed out its future: decode it first, never drop it
+    QPromise<Picture> promise;
+    QFuture<Picture> future = promise.future();
 };
 
 class Store {
@@ -189,79 +172,101 @@ public:
         const std::optional<Key> key = keyOf(path, shownSize);
         if (!key)
             return Decoded{Picture(), errFileNotFound};
-        std::shared_ptr<Job> job;
         {
             std::lock_guard lock(m_mutex);
-            for (auto it = m_done.begin(); it != m_done.end(); ++it) {
-                if (it->first == *key) {
-                    m_done.splice(m_done.begin(), m_done, it);
-                    return m_done.front().second;
-                }
+            if (const Decoded *done = findDone(*key, true))
+                return *done;
+            if (const std::shared_ptr<Job> job = m_pending.value(*key)) {
+                // Hand out the worker's result rather than wait for it here.
+                job->awaited = true;
+                Picture arriving;
+                arriving.path = path;
+                arriving.arriving = std::make_shared<const QFuture<Picture>>(job->future);
+                return Decoded{arriving, 0};
             }
-            job = m_pending.value(*key);
         }
-        Decoded decoded;
-        if (job && !job->claim()) {
-            decoded = job->wait();
-        } else {
-            decoded = decodeCaught(path, shownSize);
-            if (job)
-                job->finish(decoded);
-        }
+        Decoded decoded = decodeCaught(path, shownSize);
         remember(*key, decoded);
         return decoded;
     }
 
     void loadAhead(const QStringList &paths, const QSize &shownSize)
     {
+        QList<Key> keys; // in the order wished for
+        for (const QString &path : paths)
+            if (const std::optional<Key> key = keyOf(path, shownSize))
+                keys.append(*key);
+        const QSet<Key> wanted(keys.cbegin(), keys.cend());
         std::lock_guard lock(m_mutex);
-        m_wanted.clear();
-        for (const QString &path : paths) {
-            const std::optional<Key> key = keyOf(path, shownSize);
-            if (!key)
-                continue;
-            m_wanted.insert(*key);
-            if (m_pending.contains(*key) || isDone(*key))
+        // Queued work no one wants any more is dropped.
+        std::erase_if(m_queue, [&](const std::shared_ptr<Job> &job) {
+            if (job->awaited || wanted.contains(job->key))
+                return false;
+            m_pending.remove(job->key);
+            return true;
+        });
+        for (const Key &key : std::as_const(keys)) {
+            if (m_pending.contains(key) || findDone(key, false))
                 continue;
             auto job = std::make_shared<Job>();
-            job->key = *key;
-            m_pending.insert(*key, job);
-            m_pool.start([this, job] { runAhead(job); });
+            job->key = key;
+            job->promise.start();
+            m_pending.insert(key, job);
+            m_queue.push_back(job);
+            m_pool.start([this] { runNext(); });
         }
     }
 
 private:
-    void runAhead(const std::shared_ptr<Job> &job)
+    // Each worker run takes the most urgent job: one a load() waits for,
+    // else the oldest wish.
+    void runNext()
     {
+        std::shared_ptr<Job> job;
+        std::optional<Decoded> decoded;
         {
             std::lock_guard lock(m_mutex);
-            if (!m_wanted.contains(job->key)) {
-                // No longer wished for: let a load() that still wants it
-                // decode it itself.
-                m_pending.remove(job->key);
+            if (m_queue.empty())
                 return;
-            }
+            auto it = std::find_if(m_queue.begin(), m_queue.end(), [](const auto &queued) { return queued->awaited; });
+            if (it == m_queue.end())
+                it = m_queue.begin();
+            job = *it;
+            m_queue.erase(it);
+            // A load() may have decoded it meanwhile.
+            if (const Decoded *done = findDone(job->key, false))
+                decoded = *done;
         }
-        if (!job->claim())
-            return;
-        Decoded decoded = decodeCaught(job->key.path, job->key.size);
-        job->finish(decoded);
-        remember(job->key, decoded);
+        if (!decoded)
+            decoded = decodeCaught(job->key.path, job->key.size);
+        // Remembered before the job leaves the pending ones and its future
+        // finishes: a load() from then on finds the picture done.
+        remember(job->key, *decoded);
+        {
+            std::lock_guard lock(m_mutex);
+            m_pending.remove(job->key);
+        }
+        job->promise.addResult(decoded->picture);
+        job->promise.finish();
     }
 
-    bool isDone(const Key &key) const
+    // The decoded picture for `key`, or null; `touch` marks it recently used.
+    const Decoded *findDone(const Key &key, bool touch)
     {
-        for (const auto &entry : m_done)
-            if (entry.first == key)
-                return true;
-        return false;
+        for (auto it = m_done.begin(); it != m_done.end(); ++it) {
+            if (it->first == key) {
+                if (touch)
+                    m_done.splice(m_done.begin(), m_done, it);
+                return &it->second;
+            }
+        }
+        return nullptr;
     }
 
     void remember(const Key &key, const Decoded &decoded)
     {
         std::lock_guard lock(m_mutex);
-        m_pending.remove(key);
-        if (isDone(key))
+        if (findDone(key, false))
             return;
         const qint64 bytes = decoded.picture.image.sizeInBytes();
         if (bytes > kMaxCacheBytes)
@@ -283,8 +288,8 @@ private:
 
     std::mutex m_mutex;
     std::list<std::pair<Key, Decoded>> m_done; // most recent first
-    QHash<Key, std::shared_ptr<Job>> m_pending;
-    QSet<Key> m_wanted;
+    QHash<Key, std::shared_ptr<Job>> m_pending; // queued or being decoded
+    std::deque<std::shared_ptr<Job>> m_queue;   // not yet started
     QThreadPool m_pool;
 };
 

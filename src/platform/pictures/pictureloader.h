@@ -27,11 +27,13 @@ QSize decodeSize(const QSize &fullSize, const QSize &shownSize);
 // errPermissionDenied for an unreadable one, errInvalidPicture for anything
 // that is not a readable picture of the eight formats. Pictures decoded
 // ahead are taken from a small cache; a file changed since is decoded anew.
+// One still being decoded ahead is returned at once as arriving (see
+// Picture): the caller never waits for a worker.
 Picture load(const QString &path, const QSize &shownSize);
 
 // Starts decoding these pictures on a worker thread, for a later load() at
 // the same size. Replaces the previous wish list: work not yet started for
-// pictures no longer listed is dropped.
+// pictures no longer listed is dropped, unless a load() awaits it.
 void loadAhead(const QStringList &paths, const QSize &shownSize);
 
 // Decodes without the cache or the worker.
