@@ -1,14 +1,23 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs when any is missing.
 # Sourced by ./run and ./test; works as root or through sudo.
-pelk_packages=(
+
+# To build: compilers, CMake, the -dev packages of every library linked.
+pelk_build_packages=(
   g++ cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
-  qt6-svg-dev libqt6svg6 qt6-image-formats-plugins libqt6sql6-sqlite libgl-dev
-  libwmf-dev libemf2svg-dev libjpeg-dev
-  fonts-dejavu-core
+  qt6-svg-dev libgl-dev
+  libwmf-dev libexpat1-dev libemf2svg-dev libjpeg-dev
 )
-pelk_run_packages=(xvfb xdotool imagemagick)
+# To run, beyond the libraries the programs link: what Qt and libwmf load by
+# name at run time (the SVG image plugin, the SQLite driver of the help
+# viewer, the fonts libwmf draws text with) and a font for the windows.
+pelk_runtime_packages=(
+  libqt6svg6 libqt6sql6-sqlite fonts-urw-base35 fonts-dejavu-core
+)
+# For the tests only.
+pelk_test_packages=()
+# For the benchmarks only: the programs they compare against.
 pelk_bench_packages=(libjpeg-turbo-progs libvips-tools)
 
 pelk_ensure_packages() {
