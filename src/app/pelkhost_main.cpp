@@ -1,42 +1,44 @@
 // pelkhost: the stand-in host IDE.
 #include "host/firstpaint.h"
+#include "host/firststart.h"
 #include "host/hostoptions.h"
 #include "host/hostruns.h"
 #include "host/hostwindow.h"
+#include "platform/commandline.h"
 #include "platform/qtplatform.h"
 
 #include <QApplication>
 #include <QTimer>
 
-#include <cstdio>
+#include <variant>
 
 using namespace pelk::host;
 
 int main(int argc, char **argv)
 {
+    // Help, the version and a wrong command line are answered before the
+    // window system is reached, so they work without a display.
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const std::variant<HostOptions, int> read =
+        readHostCommandLine(pelk::commandline::argumentsOf(argc, argv), out, err);
+    if (const int *exitCode = std::get_if<int>(&read))
+        return *exitCode;
+    const HostOptions &options = std::get<HostOptions>(read);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pelkhost"));
     QApplication::setApplicationDisplayName(QString::fromLatin1(kHostTitle));
 
-    QString error;
-    const std::optional<HostOptions> options = parseHostOptions(QApplication::arguments(), &error);
-    if (!options) {
-        std::fprintf(stderr, "pelkhost: %s\n\n%s", qPrintable(error), qPrintable(hostOptionsHelp()));
-        return 1;
-    }
-    if (options->help) {
-        std::fputs(qPrintable(hostOptionsHelp()), stdout);
-        return 0;
-    }
-
     pelk::QtPlatform platform(QApplication::applicationDirPath());
-    for (const QString &progId : options->loadAtStartup)
+    registerBundledAddIns(platform, QApplication::applicationDirPath());
+    for (const QString &progId : options.loadAtStartup)
         markForStartup(platform, progId, true);
 
     // Tool windows are top-level windows of their own; the host's window
     // alone decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
-    HostWindow host(platform, *options);
+    HostWindow host(platform, options);
     QObject::connect(&host, &HostWindow::closed, &app, [] { QApplication::exit(0); }, Qt::QueuedConnection);
     // However the program ends, its add-ins are disconnected first.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &host, &HostWindow::shutDown);
@@ -46,15 +48,14 @@ int main(int argc, char **argv)
     host.show();
     host.startupComplete();
 
-    QTextStream out(stdout);
-    if (!options->screenshotDir.isEmpty() || options->bench) {
+    if (!options.screenshotDir.isEmpty() || options.bench) {
         QTimer::singleShot(0, &host, [&] {
             int code = RunOk;
-            if (options->bench) {
+            if (options.bench) {
                 code = hostPaint.wait(10000) ? printBenchFigures(host, hostPaint.paintedAtNs(), out) : RunNoWindow;
             } else {
                 hostPaint.wait(10000);
-                code = saveScreenshots(host, options->screenshotDir, out);
+                code = saveScreenshots(host, options.screenshotDir, out);
             }
             host.shutDown();
             QApplication::exit(code);

@@ -1,5 +1,7 @@
 #include "hostoptions.h"
 
+#include "platform/commandline.h"
+
 #include <QCommandLineParser>
 
 namespace pelk::host {
@@ -23,48 +25,95 @@ struct Parser {
                                    QStringLiteral("Saves pictures of the host and of each tool the add-in's "
                                                   "entries open into the folder, then quits."),
                                    QStringLiteral("dir")};
-    QCommandLineOption help{QStringLiteral("help")};
     QCommandLineOption bench{QStringLiteral("bench"),
                              QStringLiteral("Prints start-up and click-to-paint times, then quits.")};
 
     Parser()
     {
-        parser.setApplicationDescription(QStringLiteral("Pelk Host: a small IDE that loads add-ins."));
-        help = parser.addHelpOption();
+        parser.setApplicationDescription(QStringLiteral(
+            "Pelk Host: a small IDE that loads add-ins. Its Add-Ins menu opens the add-in manager and\n"
+            "the tools of the loaded add-ins. Qt's own options (-platform, -style, ...) are taken too."));
         parser.addOptions({external, commandLine, startup, noBar, screenshots, bench});
+    }
+
+    HostOptions options() const
+    {
+        HostOptions options;
+        options.connectExternal = parser.values(external);
+        options.connectCommandLine = parser.values(commandLine);
+        options.loadAtStartup = parser.values(startup);
+        options.noAddInsBar = parser.isSet(noBar);
+        options.screenshotDir = parser.value(screenshots);
+        options.bench = parser.isSet(bench);
+        return options;
     }
 };
 
+// The options QGuiApplication and QApplication read from the command line,
+// as their documentation lists them, with one or two dashes.
+bool isQtOption(const QString &argument, bool *takesValue)
+{
+    static const QStringList withValue{
+        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+        "qwindowtitle", "session", "display", "geometry", "title", "icon", "name", "visual", "style",
+        "stylesheet", "qmljsdebugger"};
+    static const QStringList flags{"reverse", "nograb", "dograb", "sync", "widgetcount", "testability"};
+    if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("--"))
+        return false;
+    QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    const qsizetype equals = name.indexOf(QLatin1Char('='));
+    if (equals >= 0)
+        name.truncate(equals);
+    if (withValue.contains(name)) {
+        *takesValue = equals < 0;
+        return true;
+    }
+    *takesValue = false;
+    return equals < 0 && flags.contains(name);
+}
+
+QStringList withoutQtOptions(const QStringList &arguments)
+{
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("--")) {
+            kept += arguments.mid(i);
+            break;
+        }
+        bool takesValue = false;
+        if (i > 0 && isQtOption(arguments.at(i), &takesValue)) {
+            if (takesValue)
+                ++i;
+            continue;
+        }
+        kept.append(arguments.at(i));
+    }
+    return kept;
+}
+
 } // namespace
+
+std::variant<HostOptions, int> readHostCommandLine(const QStringList &arguments, QTextStream &out,
+                                                   QTextStream &err)
+{
+    Parser p;
+    if (const std::optional<int> exitCode = commandline::answerStandardOptions(
+            p.parser, withoutQtOptions(arguments), QStringLiteral("pelkhost"), out, err))
+        return *exitCode;
+    return p.options();
+}
 
 std::optional<HostOptions> parseHostOptions(const QStringList &arguments, QString *error)
 {
-    Parser p;
-    if (!p.parser.parse(arguments)) {
-        if (error)
-            *error = p.parser.errorText();
-        return std::nullopt;
-    }
-    if (!p.parser.positionalArguments().isEmpty()) {
-        if (error)
-            *error = QStringLiteral("Unexpected argument \"%1\".").arg(p.parser.positionalArguments().constFirst());
-        return std::nullopt;
-    }
-    HostOptions options;
-    options.connectExternal = p.parser.values(p.external);
-    options.connectCommandLine = p.parser.values(p.commandLine);
-    options.loadAtStartup = p.parser.values(p.startup);
-    options.noAddInsBar = p.parser.isSet(p.noBar);
-    options.screenshotDir = p.parser.value(p.screenshots);
-    options.bench = p.parser.isSet(p.bench);
-    options.help = p.parser.isSet(p.help);
-    return options;
-}
-
-QString hostOptionsHelp()
-{
-    Parser p;
-    return p.parser.helpText();
+    QString printed;
+    QTextStream out(&printed);
+    QTextStream err(&printed);
+    const std::variant<HostOptions, int> read = readHostCommandLine(arguments, out, err);
+    if (const HostOptions *options = std::get_if<HostOptions>(&read))
+        return *options;
+    if (error)
+        *error = printed;
+    return std::nullopt;
 }
 
 } // namespace pelk::host

@@ -22,9 +22,9 @@ AppInfo QtPlatform::makeAppInfo(const QString &appPath)
     app.Title = QStringLiteral("Pelk Tulvane");
     app.Path = QDir::cleanPath(appPath);
     app.HelpFile = QStringLiteral("PelkTulvane.hlp");
-    app.Major = 1;
-    app.Minor = 0;
-    app.Revision = 0;
+    app.Major = PELK_VERSION_MAJOR;
+    app.Minor = PELK_VERSION_MINOR;
+    app.Revision = PELK_VERSION_PATCH;
     return app;
 }
 

@@ -150,6 +150,24 @@ private slots:
                                         << QStringList{} << false << QString();
         QTest::newRow("stray argument") << QStringList{"Project1.vbp"} << false << QStringList{} << QStringList{}
                                         << QStringList{} << false << QString();
+        // Qt's own options are QApplication's: passed over, values included.
+        QTest::newRow("Qt option and its value") << QStringList{"-platform", "offscreen", "--no-addins-bar"} << true
+                                                 << QStringList{} << QStringList{} << QStringList{} << true << QString();
+        QTest::newRow("Qt option with two dashes") << QStringList{"--style", "fusion"} << true << QStringList{}
+                                                   << QStringList{} << QStringList{} << false << QString();
+        QTest::newRow("Qt option with its value after =") << QStringList{"-style=fusion"} << true << QStringList{}
+                                                          << QStringList{} << QStringList{} << false << QString();
+        QTest::newRow("Qt flag") << QStringList{"-reverse"} << true << QStringList{} << QStringList{}
+                                 << QStringList{} << false << QString();
+        // QApplication takes its options wherever they stand, values of ours included.
+        QTest::newRow("value that is a Qt option")
+            << QStringList{"--screenshot-dir", "-reverse"} << false << QStringList{} << QStringList{} << QStringList{}
+            << false << QString();
+        // Help and the version end the program before it starts.
+        QTest::newRow("help") << QStringList{"--help"} << false << QStringList{} << QStringList{} << QStringList{}
+                              << false << QString();
+        QTest::newRow("version") << QStringList{"--version"} << false << QStringList{} << QStringList{}
+                                 << QStringList{} << false << QString();
     }
     void hostOptions()
     {

@@ -1,0 +1,29 @@
+// The add-ins shipped with the host. The first time a user starts the host
+// from a folder, it runs their registration programs, found beside itself,
+// and marks what they newly entered in the add-in list to load at start-up:
+// a user who installs the package just starts the host.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace pelk {
+class Platform;
+}
+
+namespace pelk::host {
+
+// The registration programs of the add-ins shipped with the host.
+inline const QStringList kBundledAddInPrograms{QStringLiteral("pelktulvane")};
+
+// Where the host keeps the folder whose programs last registered (host
+// settings, section "Settings").
+inline constexpr char kRegisteredFromKey[] = "Bundled Add-Ins From";
+
+// Runs each of `programs` found in `hostFolder`, unless the user's settings
+// say this folder's programs ran already. Returns the ProgIDs they added to
+// the add-in list, each now marked to load at start-up.
+QStringList registerBundledAddIns(Platform &platform, const QString &hostFolder,
+                                  const QStringList &programs = kBundledAddInPrograms);
+
+} // namespace pelk::host
