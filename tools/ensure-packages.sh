@@ -16,7 +16,7 @@ pelk_runtime_packages=(
   libqt6svg6 libqt6sql6-sqlite fonts-urw-base35 fonts-dejavu-core
 )
 # For the tests only.
-pelk_test_packages=()
+pelk_test_packages=(desktop-file-utils appstream)
 # For the benchmarks only: the programs they compare against.
 pelk_bench_packages=(libjpeg-turbo-progs libvips-tools)
 

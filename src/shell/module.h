@@ -23,9 +23,6 @@ public:
 
     std::unique_ptr<hostsdk::IDTExtensibility> CreateObject(const QString &progId) override;
 
-    // The folder that holds this module file.
-    static QString moduleFolder();
-
 private:
     std::unique_ptr<QtPlatform> m_platform;
 };

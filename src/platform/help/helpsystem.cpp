@@ -1,10 +1,12 @@
 #include "helpsystem.h"
 
 #include "helpviewer.h"
+#include "platform/paths.h"
 #include "platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace pelk::help {
 
@@ -33,7 +35,14 @@ QString resolveHelpFile(const QString &helpFile, const QString &programFolder)
         return QString();
     QString name = helpFile;
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return QDir::cleanPath(QDir(programFolder).filePath(name));
+    const QFileInfo file(QDir::cleanPath(QDir(programFolder).filePath(name)));
+    if (file.exists())
+        return file.filePath();
+    // An installation keeps the help file in its data folder, not beside the
+    // add-in; a file found nowhere is reported by the viewer under the name
+    // the caller gave.
+    const QString installed = paths::dataFile(file.path(), file.fileName());
+    return QFileInfo::exists(installed) ? installed : file.filePath();
 }
 
 int winHelp(QWidget *owner, const QString &helpFile, unsigned command, const QVariant &data)

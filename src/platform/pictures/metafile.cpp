@@ -1,5 +1,7 @@
 #include "metafile.h"
 
+#include "platform/paths.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -19,7 +21,7 @@ QString metafileHelperPath()
     const QString binDir = qEnvironmentVariable("PELK_BIN_DIR");
     if (!binDir.isEmpty())
         return QDir(binDir).filePath(name);
-    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    return paths::privateLibraryFile(paths::codeFolder(), name);
 }
 
 std::optional<MetafileImage> drawMetafile(const QByteArray &contents, const QSize &shownSize,

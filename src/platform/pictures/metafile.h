@@ -17,8 +17,9 @@ struct MetafileLimits {
     qint64 addressSpaceBytes = qint64(1) << 30;
 };
 
-// The helper executable: in $PELK_BIN_DIR when that is set, otherwise next
-// to the running program.
+// The helper executable: in $PELK_BIN_DIR when that is set, otherwise beside
+// the binary running this code (the add-in module, or a program of the build
+// tree), or in the installed private library folder.
 QString metafileHelperPath();
 
 // Draws the metafile `contents` at `shownSize` (empty: its own size).
