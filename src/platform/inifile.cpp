@@ -74,6 +74,133 @@ Line parseLine(QByteArrayView line)
     return parsed;
 }
 
+namespace {
+
+// Where a key stands in a file: the occurrence to rewrite, the later ones to
+// drop, and the line a missing key goes after.
+struct KeyPlaces {
+    qsizetype keyLine = -1;     // the occurrence that is rewritten
+    QList<qsizetype> surplus;   // further occurrences, in file order
+    qsizetype insertAfter = -1; // last non-blank line of the first matching section
+};
+
+// The file split into its lines, with their texts and endings as views.
+class LinesOf {
+public:
+    explicit LinesOf(const QByteArray &file) : m_bytes(file), m_lines(splitLines(file)) {}
+    qsizetype size() const { return m_lines.size(); }
+    const RawLine &operator[](qsizetype i) const { return m_lines[i]; }
+    QByteArrayView text(const RawLine &line) const { return m_bytes.sliced(line.start, line.textEnd - line.start); }
+    QByteArrayView ending(const RawLine &line) const { return m_bytes.sliced(line.textEnd, line.end - line.textEnd); }
+    QByteArrayView whole(const RawLine &line) const { return m_bytes.sliced(line.start, line.end - line.start); }
+    QByteArrayView bytes() const { return m_bytes; }
+
+private:
+    QByteArrayView m_bytes;
+    QList<RawLine> m_lines;
+};
+
+KeyPlaces findKey(const LinesOf &lines, const QByteArray &section, const QByteArray &key)
+{
+    enum { Outside, FirstSection, LaterSection } where = Outside;
+    KeyPlaces places;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const Line line = parseLine(lines.text(lines[i]));
+        if (line.kind == Line::Section) {
+            if (!sameName(line.name, section)) {
+                where = Outside;
+            } else if (places.insertAfter < 0) {
+                where = FirstSection;
+                places.insertAfter = i;
+            } else {
+                where = LaterSection;
+            }
+            continue;
+        }
+        if (where == Outside)
+            continue;
+        if (line.kind == Line::Entry && sameName(line.name, key)) {
+            if (places.keyLine < 0)
+                places.keyLine = i;
+            else
+                places.surplus.append(i);
+        }
+        if (where == FirstSection && !lines.text(lines[i]).trimmed().isEmpty())
+            places.insertAfter = i;
+    }
+    return places;
+}
+
+// The file with the key's line replaced by `entry` and its later copies
+// removed.
+QByteArray rewriteKey(const LinesOf &lines, const KeyPlaces &places, const QByteArray &entry)
+{
+    QByteArray out;
+    out.reserve(lines.bytes().size() + entry.size());
+    qsizetype next = 0; // into surplus, which is in file order
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const RawLine &line = lines[i];
+        if (i == places.keyLine) {
+            if (i == 0 && lines.text(line).startsWith("\xEF\xBB\xBF"))
+                out += "\xEF\xBB\xBF";
+            out += entry;
+            out += lines.ending(line);
+        } else if (next < places.surplus.size() && places.surplus[next] == i) {
+            ++next;
+            // Removing the unterminated last line leaves the line before
+            // it last, unterminated as the file was.
+            if (lines.ending(line).isEmpty()) {
+                if (out.endsWith("\r\n"))
+                    out.chop(2);
+                else if (out.endsWith('\n'))
+                    out.chop(1);
+            }
+        } else {
+            out += lines.whole(line);
+        }
+    }
+    return out;
+}
+
+// The file with `entry` added after the first matching section's last
+// line, or with the section and the entry added at its end.
+QByteArray insertKey(const LinesOf &lines, const KeyPlaces &places, const QByteArray &section,
+                     const QByteArray &entry)
+{
+    const QByteArrayView bytes = lines.bytes();
+    const qsizetype firstNewline = bytes.indexOf('\n');
+    const QByteArray fileEnding = firstNewline < 0 ? QByteArray("\r\n")
+                                  : firstNewline > 0 && bytes[firstNewline - 1] == '\r' ? QByteArray("\r\n")
+                                                                                      : QByteArray("\n");
+    QByteArray out;
+    out.reserve(bytes.size() + section.size() + entry.size() + 8);
+
+    if (places.insertAfter >= 0) {
+        const RawLine &after = lines[places.insertAfter];
+        out += bytes.first(after.end);
+        if (lines.ending(after).isEmpty()) {
+            out += fileEnding;
+            out += entry;
+        } else {
+            out += entry;
+            out += lines.ending(after);
+        }
+        out += bytes.sliced(after.end);
+        return out;
+    }
+
+    out += bytes;
+    const bool terminated = bytes.isEmpty() || bytes.endsWith('\n');
+    if (!terminated)
+        out += fileEnding;
+    out += '[' + section + ']' + fileEnding + entry;
+    if (terminated)
+        out += fileEnding;
+    return out;
+}
+
+} // namespace
+
 std::optional<QByteArray> setProfileString(const QByteArray &file, const QByteArray &sectionName,
                                            const QByteArray &keyName, const QByteArray &value)
 {
@@ -83,96 +210,12 @@ std::optional<QByteArray> setProfileString(const QByteArray &file, const QByteAr
         || section.contains(']') || key.contains('=') || key.startsWith(';') || key.startsWith('['))
         return std::nullopt;
 
-    const QList<RawLine> lines = splitLines(file);
-    const QByteArrayView bytes(file);
-    const auto text = [&](const RawLine &line) { return bytes.sliced(line.start, line.textEnd - line.start); };
-    const auto ending = [&](const RawLine &line) { return bytes.sliced(line.textEnd, line.end - line.textEnd); };
-
-    enum { Outside, FirstSection, LaterSection } where = Outside;
-    qsizetype keyLine = -1;     // the occurrence that is rewritten
-    QList<qsizetype> surplus;   // further occurrences, removed
-    qsizetype insertAfter = -1; // last non-blank line of the first matching section
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const Line line = parseLine(text(lines[i]));
-        if (line.kind == Line::Section) {
-            if (!sameName(line.name, section)) {
-                where = Outside;
-            } else if (insertAfter < 0) {
-                where = FirstSection;
-                insertAfter = i;
-            } else {
-                where = LaterSection;
-            }
-            continue;
-        }
-        if (where == Outside)
-            continue;
-        if (line.kind == Line::Entry && sameName(line.name, key)) {
-            if (keyLine < 0)
-                keyLine = i;
-            else
-                surplus.append(i);
-        }
-        if (where == FirstSection && !text(lines[i]).trimmed().isEmpty())
-            insertAfter = i;
-    }
-
+    const LinesOf lines(file);
+    const KeyPlaces places = findKey(lines, section, key);
     const QByteArray entry = key + '=' + value;
-    const qsizetype firstNewline = file.indexOf('\n');
-    const QByteArray fileEnding = firstNewline < 0 ? QByteArray("\r\n")
-                                  : firstNewline > 0 && file[firstNewline - 1] == '\r' ? QByteArray("\r\n")
-                                                                                     : QByteArray("\n");
-    QByteArray out;
-    out.reserve(file.size() + section.size() + entry.size() + 8);
-
-    if (keyLine >= 0) {
-        qsizetype next = 0; // into surplus, which is in file order
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            const RawLine &line = lines[i];
-            if (i == keyLine) {
-                if (i == 0 && text(line).startsWith("\xEF\xBB\xBF"))
-                    out += "\xEF\xBB\xBF";
-                out += entry;
-                out += ending(line);
-            } else if (next < surplus.size() && surplus[next] == i) {
-                ++next;
-                // Removing the unterminated last line leaves the line before
-                // it last, unterminated as the file was.
-                if (ending(line).isEmpty()) {
-                    if (out.endsWith("\r\n"))
-                        out.chop(2);
-                    else if (out.endsWith('\n'))
-                        out.chop(1);
-                }
-            } else {
-                out += bytes.sliced(line.start, line.end - line.start);
-            }
-        }
-        return out;
-    }
-
-    if (insertAfter >= 0) {
-        const RawLine &after = lines[insertAfter];
-        out += bytes.first(after.end);
-        if (ending(after).isEmpty()) {
-            out += fileEnding;
-            out += entry;
-        } else {
-            out += entry;
-            out += ending(after);
-        }
-        out += bytes.sliced(after.end);
-        return out;
-    }
-
-    out += file;
-    const bool terminated = file.isEmpty() || file.endsWith('\n');
-    if (!terminated)
-        out += fileEnding;
-    out += '[' + section + ']' + fileEnding + entry;
-    if (terminated)
-        out += fileEnding;
-    return out;
+    if (places.keyLine >= 0)
+        return rewriteKey(lines, places, entry);
+    return insertKey(lines, places, section, entry);
 }
 
 namespace {
