@@ -50,8 +50,10 @@ bool isOneLine(QByteArrayView text)
 
 Line parseLine(QByteArrayView line)
 {
-    // A byte order mark in front of the first line is not part of it.
-    if (line.startsWith("\xEF\xBB\xBF"))
+    // A byte order mark in front of a section header (the first line of a
+    // file saved with one) is not part of the line; in front of a key it is
+    // part of the key's name.
+    if (line.startsWith("\xEF\xBB\xBF") && line.sliced(3).trimmed().startsWith('['))
         line = line.sliced(3);
     const QByteArrayView text = line.trimmed();
     Line parsed;
@@ -100,6 +102,19 @@ private:
     QList<RawLine> m_lines;
 };
 
+// The line ending a line added after line `at` takes: that of the nearest
+// terminated line at or before it, else the file's first, else CR LF.
+QByteArrayView endingNear(const LinesOf &lines, qsizetype at)
+{
+    for (qsizetype i = at; i >= 0; --i)
+        if (!lines.ending(lines[i]).isEmpty())
+            return lines.ending(lines[i]);
+    for (qsizetype i = at + 1; i < lines.size(); ++i)
+        if (!lines.ending(lines[i]).isEmpty())
+            return lines.ending(lines[i]);
+    return "\r\n";
+}
+
 KeyPlaces findKey(const LinesOf &lines, const QByteArray &section, const QByteArray &key)
 {
     enum { Outside, FirstSection, LaterSection } where = Outside;
@@ -137,19 +152,20 @@ QByteArray rewriteKey(const LinesOf &lines, const KeyPlaces &places, const QByte
 {
     QByteArray out;
     out.reserve(lines.bytes().size() + entry.size());
-    qsizetype next = 0; // into surplus, which is in file order
+    qsizetype next = 0;          // into surplus, which is in file order
+    bool lastKeptIsEmpty = false; // the line written last has no text
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const RawLine &line = lines[i];
         if (i == places.keyLine) {
-            if (i == 0 && lines.text(line).startsWith("\xEF\xBB\xBF"))
-                out += "\xEF\xBB\xBF";
             out += entry;
             out += lines.ending(line);
+            lastKeptIsEmpty = false;
         } else if (next < places.surplus.size() && places.surplus[next] == i) {
             ++next;
             // Removing the unterminated last line leaves the line before
-            // it last, unterminated as the file was.
-            if (lines.ending(line).isEmpty()) {
+            // it last, unterminated as the file was; an empty line keeps its
+            // ending, which is all it is.
+            if (lines.ending(line).isEmpty() && !lastKeptIsEmpty) {
                 if (out.endsWith("\r\n"))
                     out.chop(2);
                 else if (out.endsWith('\n'))
@@ -157,6 +173,7 @@ QByteArray rewriteKey(const LinesOf &lines, const KeyPlaces &places, const QByte
             }
         } else {
             out += lines.whole(line);
+            lastKeptIsEmpty = line.textEnd == line.start;
         }
     }
     return out;
@@ -168,34 +185,32 @@ QByteArray insertKey(const LinesOf &lines, const KeyPlaces &places, const QByteA
                      const QByteArray &entry)
 {
     const QByteArrayView bytes = lines.bytes();
-    const qsizetype firstNewline = bytes.indexOf('\n');
-    const QByteArray fileEnding = firstNewline < 0 ? QByteArray("\r\n")
-                                  : firstNewline > 0 && bytes[firstNewline - 1] == '\r' ? QByteArray("\r\n")
-                                                                                      : QByteArray("\n");
     QByteArray out;
     out.reserve(bytes.size() + section.size() + entry.size() + 8);
 
     if (places.insertAfter >= 0) {
         const RawLine &after = lines[places.insertAfter];
+        const QByteArray ending = endingNear(lines, places.insertAfter).toByteArray();
         out += bytes.first(after.end);
         if (lines.ending(after).isEmpty()) {
-            out += fileEnding;
+            out += ending;
             out += entry;
         } else {
             out += entry;
-            out += lines.ending(after);
+            out += ending;
         }
         out += bytes.sliced(after.end);
         return out;
     }
 
+    const QByteArray ending = endingNear(lines, lines.size() - 1).toByteArray();
     out += bytes;
     const bool terminated = bytes.isEmpty() || bytes.endsWith('\n');
     if (!terminated)
-        out += fileEnding;
-    out += '[' + section + ']' + fileEnding + entry;
+        out += ending;
+    out += '[' + section + ']' + ending + entry;
     if (terminated)
-        out += fileEnding;
+        out += ending;
     return out;
 }
 
@@ -207,7 +222,8 @@ std::optional<QByteArray> setProfileString(const QByteArray &file, const QByteAr
     const QByteArray section = sectionName.trimmed();
     const QByteArray key = keyName.trimmed();
     if (section.isEmpty() || key.isEmpty() || !isOneLine(section) || !isOneLine(key) || !isOneLine(value)
-        || section.contains(']') || key.contains('=') || key.startsWith(';') || key.startsWith('['))
+        || section.contains(']') || key.contains('=') || key.startsWith(';') || key.startsWith('[')
+        || key.startsWith("\xEF\xBB\xBF"))
         return std::nullopt;
 
     const LinesOf lines(file);

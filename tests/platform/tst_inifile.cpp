@@ -146,6 +146,15 @@ void IniFileTest::setsOneKey_data()
     QTest::newRow("no final newline: last duplicate removed")
         << QByteArray("[Add-Ins32]\nPelkTulvane.Connect=1\nA=2\nPelkTulvane.Connect=3") << s << k << v
         << QByteArray("[Add-Ins32]\nPelkTulvane.Connect=0\nA=2");
+    QTest::newRow("no final newline: the empty line before the last duplicate stays")
+        << QByteArray("[X]\nA=\n\nA=z") << QByteArray("X") << QByteArray("A") << QByteArray("v")
+        << QByteArray("[X]\nA=v\n\n");
+    QTest::newRow("new section takes the ending of the last line")
+        << QByteArray("[S]\nA=1\n[T]\r\nB=2\r\n") << s << k << v
+        << QByteArray("[S]\nA=1\n[T]\r\nB=2\r\n[Add-Ins32]\r\nPelkTulvane.Connect=0\r\n");
+    QTest::newRow("key after an unterminated last line takes the ending of the line before")
+        << QByteArray("[S]\nA=1\n[Add-Ins32]\r\nB=2") << s << k << v
+        << QByteArray("[S]\nA=1\n[Add-Ins32]\r\nB=2\r\nPelkTulvane.Connect=0");
     QTest::newRow("byte order mark kept")
         << QByteArray("\xEF\xBB\xBF[Add-Ins32]\r\nA=1\r\n") << s << k << v
         << QByteArray("\xEF\xBB\xBF[Add-Ins32]\r\nA=1\r\nPelkTulvane.Connect=0\r\n");
@@ -197,6 +206,8 @@ void IniFileTest::refusesWhatIsNotOneLine_data()
     QTest::newRow("empty key") << QByteArray("S") << QByteArray("  ") << QByteArray("0");
     QTest::newRow("empty section") << QByteArray() << QByteArray("K") << QByteArray("0");
     QTest::newRow("key that reads as a comment") << QByteArray("S") << QByteArray(";K") << QByteArray("0");
+    QTest::newRow("key that starts with a byte order mark")
+        << QByteArray("S") << QByteArray("\xEF\xBB\xBFK") << QByteArray("0");
 }
 
 void IniFileTest::refusesWhatIsNotOneLine()
@@ -255,6 +266,9 @@ void IniFileTest::parsesLines_data()
                                       << QByteArray();
     QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF[Color]") << int(ini::Line::Section)
                                      << QByteArray("Color") << QByteArray();
+    QTest::newRow("byte order mark in front of a key is part of its name")
+        << QByteArray("\xEF\xBB\xBFRed=1") << int(ini::Line::Entry) << QByteArray("\xEF\xBB\xBFRed")
+        << QByteArray("1");
 }
 
 void IniFileTest::parsesLines()
