@@ -145,6 +145,11 @@ private slots:
                 QTest::addRow("%s scrambled after its header", qPrintable(format)) << "scr." + format << scrambled;
         }
         QTest::newRow("packed dib truncated") << "half.dib" << samples::packedDib(size).left(100);
+        QByteArray emptyGif = samples::gif(QSize(1, 1));
+        const qsizetype descriptor = 13 + 256 * 3;
+        qToLittleEndian<quint16>(0, emptyGif.data() + descriptor + 5);
+        qToLittleEndian<quint16>(0, emptyGif.data() + descriptor + 7);
+        QTest::newRow("gif whose only image is 0 x 0") << "empty.gif" << emptyGif;
     }
     void refusesWhatIsNotAPicture()
     {
