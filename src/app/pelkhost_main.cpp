@@ -30,8 +30,6 @@ int main(int argc, char **argv)
     }
 
     pelk::QtPlatform platform(QApplication::applicationDirPath());
-    for (const QString &progId : options->loadAtStartup)
-        markForStartup(platform, progId, true);
 
     // Tool windows are top-level windows of their own; the host's window
     // alone decides when the program ends.
