@@ -121,6 +121,14 @@ QByteArrayView endingNear(const LinesOf &lines, qsizetype at)
     return "\r\n";
 }
 
+// The ending that terminates an unterminated last line: a lone LF after a
+// CR the line ends with would make the two one line ending, taking the CR
+// from the line's text.
+QByteArrayView endingAfter(QByteArrayView text, QByteArrayView ending)
+{
+    return text.endsWith('\r') ? QByteArrayView("\r\n") : ending;
+}
+
 KeyPlaces findKey(const LinesOf &lines, const QByteArray &section, const QByteArray &key)
 {
     enum { Outside, FirstSection, LaterSection } where = Outside;
@@ -199,7 +207,7 @@ QByteArray insertKey(const LinesOf &lines, const KeyPlaces &places, const QByteA
         const QByteArray ending = endingNear(lines, places.insertAfter).toByteArray();
         out += bytes.first(after.end);
         if (lines.ending(after).isEmpty()) {
-            out += ending;
+            out += endingAfter(lines.text(after), ending);
             out += entry;
         } else {
             out += entry;
@@ -213,7 +221,7 @@ QByteArray insertKey(const LinesOf &lines, const KeyPlaces &places, const QByteA
     out += bytes;
     const bool terminated = bytes.isEmpty() || bytes.endsWith('\n');
     if (!terminated)
-        out += ending;
+        out += endingAfter(lines.text(lines[lines.size() - 1]), ending);
     out += '[' + section + ']' + ending + entry;
     if (terminated)
         out += ending;

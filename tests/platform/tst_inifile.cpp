@@ -157,6 +157,8 @@ void IniFileTest::setsOneKey_data()
     QTest::newRow("key after an unterminated last line takes the ending of the line before")
         << QByteArray("[S]\nA=1\n[Add-Ins32]\r\nB=2") << s << k << v
         << QByteArray("[S]\nA=1\n[Add-Ins32]\r\nB=2\r\nPelkTulvane.Connect=0");
+    QTest::newRow("last line ending in a lone CR keeps it")
+        << QByteArray("[X]\nA=1\r") << s << k << v << QByteArray("[X]\nA=1\r\r\n[Add-Ins32]\nPelkTulvane.Connect=0");
     QTest::newRow("byte order mark kept")
         << QByteArray("\xEF\xBB\xBF[Add-Ins32]\r\nA=1\r\n") << s << k << v
         << QByteArray("\xEF\xBB\xBF[Add-Ins32]\r\nA=1\r\nPelkTulvane.Connect=0\r\n");
