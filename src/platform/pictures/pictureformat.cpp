@@ -1,6 +1,7 @@
 #include "pictureformat.h"
 
 #include <QtEndian>
+#include <QtNumeric>
 
 namespace pelk::pictures {
 
@@ -67,7 +68,9 @@ bool bitmapDataFits(qint64 dataOffset, qint64 width, qint64 height, qint64 bitsP
     if (width <= 0 || bitsPerPixel <= 0)
         return false;
     const qint64 stride = (width * bitsPerPixel + 31) / 32 * 4;
-    return dataOffset + stride * qAbs(height) <= fileSize;
+    // Header fields of up to 32 bits each: their product can pass 63 bits.
+    qint64 rows = 0, end = 0;
+    return !qMulOverflow(stride, qAbs(height), &rows) && !qAddOverflow(dataOffset, rows, &end) && end <= fileSize;
 }
 // Whether the first image of a GIF has pixels: an image of 0 x 0 decodes as
 // its empty screen. Unknown (true) when the head ends before it.
