@@ -320,7 +320,10 @@ private slots:
         // Large enough that its decode outlasts the next statement by far.
         const QString big = file(QStringLiteral("big.jpg"), samples::jpeg(QSize(4000, 3000)));
         const QString damaged = file(QStringLiteral("damaged.jpg"), samples::jpeg(QSize(4000, 3000)).left(20000));
-        loadAhead({big, damaged}, QSize());
+        // A second one keeps the other worker busy, so the damaged file is
+        // still waiting when it is asked for.
+        const QString other = file(QStringLiteral("other-big.jpg"), samples::jpeg(QSize(4000, 3000)));
+        loadAhead({big, other, damaged}, QSize());
         const Picture picture = load(big, QSize());
         QVERIFY(picture.arriving);
         QVERIFY(picture.image.isNull());
