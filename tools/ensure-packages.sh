@@ -19,6 +19,8 @@ pelk_runtime_packages=(
 pelk_test_packages=(desktop-file-utils appstream)
 # For the benchmarks only: the programs they compare against.
 pelk_bench_packages=(libjpeg-turbo-progs libvips-tools)
+# For fuzzing (tools/fuzz): clang with libFuzzer and the sanitizer runtimes.
+pelk_fuzz_packages=(clang-14 libclang-rt-14-dev)
 
 pelk_ensure_packages() {
   local missing=()

@@ -24,16 +24,16 @@ int main(int argc, char **argv)
         readHostCommandLine(pelk::commandline::argumentsOf(argc, argv), out, err);
     if (const int *exitCode = std::get_if<int>(&read))
         return *exitCode;
-    const HostOptions &options = std::get<HostOptions>(read);
+    HostOptions options = std::get<HostOptions>(read);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pelkhost"));
     QApplication::setApplicationDisplayName(QString::fromLatin1(kHostTitle));
 
     pelk::QtPlatform platform(QApplication::applicationDirPath());
-    registerBundledAddIns(platform, QApplication::applicationDirPath());
-    for (const QString &progId : options.loadAtStartup)
-        markForStartup(platform, progId, true);
+    // The add-ins shipped beside the host that a first start registers load
+    // at start-up, as if the command line named them.
+    options.loadAtStartup += registerBundledAddIns(platform, QApplication::applicationDirPath());
 
     // Tool windows are top-level windows of their own; the host's window
     // alone decides when the program ends.

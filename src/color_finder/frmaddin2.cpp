@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QMenuBar>
 
+#include <utility>
+
 namespace pelk {
 
 namespace {
@@ -352,10 +354,25 @@ void frmAddIn2::chooseFormat(forms::MenuItem *item)
         {u.mnuRGB, ColorFormat::Rgb}, {u.mnuDecimal, ColorFormat::Decimal}, {u.mnuHex, ColorFormat::Hex}};
     for (const auto &[other, format] : formats) {
         other->setChecked(other == item);
-        if (other == item)
+        if (other != item)
+            continue;
+        try {
             platform().SaveSetting(platform().App().Title, QStringLiteral("Settings"), QStringLiteral("Format"),
                                    formatLetter(format));
+        } catch (const Error &error) {
+            settingsNotSaved(error);
+        }
     }
+}
+
+void frmAddIn2::settingsNotSaved(const Error &error)
+{
+    if (std::exchange(m_settingsFailureShown, true))
+        return;
+    platform().MsgBox(QStringLiteral("The color finder could not save its settings; the color, step sizes and "
+                                     "format chosen now will not be remembered.\r")
+                          + error.description(),
+                      mb::vbExclamation);
 }
 
 // ---------------------------------------------------------------------------
@@ -399,14 +416,18 @@ void frmAddIn2::SaveAll()
     Platform &p = platform();
     const QString app = p.App().Title;
     const std::array<Channel, 3> all = channels();
-    for (const Channel &c : all)
-        p.SaveSetting(app, kColorSection, c.key, QString::number(c.stepper->Value()));
-    for (const Channel &c : all)
-        p.SaveSetting(app, kColorSection, c.key, c.box->Text());
-    for (const Channel &c : all)
-        p.SaveSetting(app, kColorSection, c.key + QStringLiteral("Set"), QString::number(c.stepSize->Value()));
-    for (const Channel &c : all)
-        p.SaveSetting(app, kColorSection, c.key + QStringLiteral("Set"), c.stepLabel->Caption());
+    try {
+        for (const Channel &c : all)
+            p.SaveSetting(app, kColorSection, c.key, QString::number(c.stepper->Value()));
+        for (const Channel &c : all)
+            p.SaveSetting(app, kColorSection, c.key, c.box->Text());
+        for (const Channel &c : all)
+            p.SaveSetting(app, kColorSection, c.key + QStringLiteral("Set"), QString::number(c.stepSize->Value()));
+        for (const Channel &c : all)
+            p.SaveSetting(app, kColorSection, c.key + QStringLiteral("Set"), c.stepLabel->Caption());
+    } catch (const Error &error) {
+        settingsNotSaved(error);
+    }
 }
 
 void frmAddIn2::Form_Unload(bool &)

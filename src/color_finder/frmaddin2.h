@@ -107,6 +107,7 @@ private:
     void mnuDecimal_Click();
     void mnuHex_Click();
     void chooseFormat(forms::MenuItem *item);
+    void settingsNotSaved(const Error &error);
     void mnuColorBar_Click();
     void mnuExit_Click();
     void mnuhelp_Click();
@@ -117,6 +118,9 @@ private:
     // From the start of loading to its final repaint nothing is saved, so a
     // half-done load never overwrites values it has not read yet.
     bool m_loading = false;
+    // A store that cannot keep the settings is reported once: every repaint
+    // saves.
+    bool m_settingsFailureShown = false;
 };
 
 } // namespace pelk

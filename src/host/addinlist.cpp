@@ -1,6 +1,7 @@
 #include "addinlist.h"
 
-#include <QFile>
+#include "platform/filereading.h"
+#include "platform/inifile.h"
 
 namespace pelk::host {
 
@@ -8,7 +9,9 @@ QList<QPair<QString, QString>> iniSection(const QByteArray &ini, const QString &
 {
     QList<QPair<QString, QString>> entries;
     bool inSection = false;
-    for (QByteArray line : ini.split('\n')) {
+    // A file saved with a byte order mark.
+    const QByteArray text = ini.startsWith("\xEF\xBB\xBF") ? ini.sliced(3) : ini;
+    for (QByteArray line : text.split('\n')) {
         line = line.trimmed(); // also drops the CR of CR LF
         if (line.isEmpty() || line.startsWith(';'))
             continue;
@@ -61,10 +64,7 @@ std::optional<ClassRecord> findClass(const QByteArray &registry, const QString &
 
 QByteArray readFileBytes(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+    return files::readRegularFile(path, ini::kMaxFileBytes).bytes;
 }
 
 } // namespace pelk::host

@@ -32,7 +32,8 @@ struct ClassRecord {
 // The registry's record of `progId`, or nullopt when it has none or names no module.
 std::optional<ClassRecord> findClass(const QByteArray &registry, const QString &progId);
 
-// A file's bytes, or empty when it cannot be read.
+// A file's bytes, or empty when it cannot be read, is no plain file (a pipe
+// or a device would block or never end) or is larger than any INI file.
 QByteArray readFileBytes(const QString &path);
 
 } // namespace pelk::host

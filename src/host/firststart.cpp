@@ -1,7 +1,6 @@
 #include "firststart.h"
 
 #include "addinlist.h"
-#include "hostwindow.h"
 
 #include "platform/error.h"
 #include "platform/paths.h"
@@ -66,8 +65,6 @@ QStringList registerBundledAddIns(Platform &platform, const QString &hostFolder,
             added.append(progId);
     }
     try {
-        for (const QString &progId : added)
-            markForStartup(platform, progId, true);
         platform.SaveSetting(kHostSettings, QStringLiteral("Settings"), key, folder);
     } catch (const Error &) {
         // Not kept: the next start registers again, which does no harm.

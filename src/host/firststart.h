@@ -1,7 +1,7 @@
 // The add-ins shipped with the host. The first time a user starts the host
 // from a folder, it runs their registration programs, found beside itself,
-// and marks what they newly entered in the add-in list to load at start-up:
-// a user who installs the package just starts the host.
+// and loads what they newly entered in the add-in list at this and every
+// start: a user who installs the package just starts the host.
 #pragma once
 
 #include <QString>
@@ -22,7 +22,7 @@ inline constexpr char kRegisteredFromKey[] = "Bundled Add-Ins From";
 
 // Runs each of `programs` found in `hostFolder`, unless the user's settings
 // say this folder's programs ran already. Returns the ProgIDs they added to
-// the add-in list, each now marked to load at start-up.
+// the add-in list, for the host to mark and load at start-up.
 QStringList registerBundledAddIns(Platform &platform, const QString &hostFolder,
                                   const QStringList &programs = kBundledAddInPrograms);
 

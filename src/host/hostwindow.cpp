@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
+#include <utility>
+
 namespace pelk::host {
 
 namespace {
@@ -90,8 +92,25 @@ void HostWindow::buildMenus()
 
 void HostWindow::connectStartupAddIns()
 {
+    QStringList unkept;
+    QString reason;
+    for (const QString &progId : std::as_const(m_options.loadAtStartup)) {
+        try {
+            markForStartup(m_platform, progId, true);
+        } catch (const Error &error) {
+            unkept << QLatin1Char('"') + progId + QLatin1Char('"');
+            reason = error.description();
+        }
+    }
+    if (!unkept.isEmpty())
+        m_unkeptMarks = QStringLiteral("The choice to load %1 at every start could not be saved; it loads at "
+                                       "this start all the same.\n%2")
+                            .arg(unkept.join(QStringLiteral(", ")), reason);
+
     for (const QString &progId : addInProgIds(addInListBytes())) {
-        if (isMarkedForStartup(m_platform, progId))
+        const bool named = std::any_of(m_options.loadAtStartup.cbegin(), m_options.loadAtStartup.cend(),
+                                       [&](const QString &id) { return id.compare(progId, Qt::CaseInsensitive) == 0; });
+        if (named || isMarkedForStartup(m_platform, progId))
             m_connections->connectAddIn(progId, hostsdk::ext_cm_Startup);
     }
     for (const QString &progId : std::as_const(m_options.connectCommandLine))
@@ -103,6 +122,8 @@ void HostWindow::connectStartupAddIns()
 void HostWindow::startupComplete()
 {
     m_connections->startupComplete();
+    if (!m_unkeptMarks.isEmpty())
+        reportAddInFailure(m_platform, std::exchange(m_unkeptMarks, QString()));
 }
 
 QList<ManagedAddIn> HostWindow::managedAddIns() const
@@ -123,15 +144,24 @@ QList<ManagedAddIn> HostWindow::managedAddIns() const
 
 void HostWindow::applyAddInChoices(const QList<ManagedAddIn> &choices)
 {
+    QString unkept;
     for (const ManagedAddIn &choice : choices) {
-        if (choice.startup != isMarkedForStartup(m_platform, choice.progId))
-            markForStartup(m_platform, choice.progId, choice.startup);
+        if (choice.startup != isMarkedForStartup(m_platform, choice.progId)) {
+            try {
+                markForStartup(m_platform, choice.progId, choice.startup);
+            } catch (const Error &error) {
+                unkept = error.description();
+            }
+        }
         const bool loaded = m_connections->isConnected(choice.progId);
         if (choice.loaded && !loaded)
             m_connections->connectAddIn(choice.progId, hostsdk::ext_cm_AfterStartup);
         else if (!choice.loaded && loaded)
             m_connections->disconnectAddIn(choice.progId, hostsdk::ext_dm_UserClosed);
     }
+    if (!unkept.isEmpty())
+        reportAddInFailure(m_platform,
+                           QStringLiteral("The choice of add-ins to load at start-up could not be saved:\n%1").arg(unkept));
 }
 
 void HostWindow::openAddInManager()

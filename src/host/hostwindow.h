@@ -22,6 +22,7 @@ namespace pelk::host {
 
 // The "load at start-up" marks live in the host's own settings (application
 // "Pelk Host", section "Load on Startup", the ProgID as key, "1" or "0").
+// markForStartup throws Error when the mark cannot be saved.
 bool isMarkedForStartup(Platform &platform, const QString &progId);
 void markForStartup(Platform &platform, const QString &progId, bool startup);
 
@@ -31,11 +32,15 @@ public:
     HostWindow(Platform &platform, const HostOptions &options, QWidget *parent = nullptr);
     ~HostWindow() override;
 
-    // Connects the listed add-ins marked to load at start-up (mode 1), then
-    // those the command line names (mode 3, then mode 2). Runs before the
-    // window is first shown, so their entries are in the menu at first paint.
+    // Marks the add-ins --load-at-startup names, then connects the listed
+    // add-ins marked to load at start-up or named so (mode 1): a mark that
+    // could not be kept does not keep them from loading at this start. Then
+    // those the command line names otherwise (mode 3, then mode 2). Runs
+    // before the window is first shown, so their entries are in the menu at
+    // first paint.
     void connectStartupAddIns();
-    // The host has started: tells the add-ins connected at start-up.
+    // The host has started: tells the add-ins connected at start-up, then
+    // tells the user, once, of marks that could not be kept.
     void startupComplete();
 
     // The manager's rows: the add-ins of the host's list, in its order.
@@ -71,6 +76,7 @@ private:
     std::shared_ptr<HostIde> m_ide;
     std::unique_ptr<AddInConnections> m_connections;
     bool m_shutDown = false;
+    QString m_unkeptMarks; // what the user is told after start-up
 };
 
 } // namespace pelk::host

@@ -1,5 +1,8 @@
 #include "wizard_files.h"
 
+#include "platform/filereading.h"
+#include "platform/utf8text.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,18 +33,21 @@ Error fileError(const QString &path, bool writing)
     return Error(errPathFileAccess);
 }
 
-// Reads at most one byte more than a message file may hold, so a huge file
-// costs no more than the limit to turn away.
-QByteArray readMessageFile(const QString &path)
+// The file's bytes, or nullopt for one larger than a message file may hold.
+// Only a plain file is read: a pipe named x.txt would hold the window until
+// something wrote to it, a device might never end.
+std::optional<QByteArray> readMessageFile(const QString &path)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        throw fileError(path, false);
-    QByteArray bytes = file.read(kMaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw fileError(path, false);
-    return bytes;
+    const files::ReadResult read = files::readRegularFile(path, kMaxFileSize);
+    switch (read.status) {
+    case files::ReadResult::Read: return read.bytes;
+    case files::ReadResult::TooLarge: return std::nullopt;
+    case files::ReadResult::NotAFile: throw Error(errPathFileAccess);
+    default: throw fileError(path, false);
+    }
 }
+
+const QString kTooLarge = QStringLiteral("This file is too large to open as a message: it is over 1 MB.");
 
 void writeMessageFile(const QString &path, const QString &message)
 {
@@ -66,7 +72,7 @@ std::optional<QString> messageFromFile(const QByteArray &bytes, QString *error)
 {
     QString problem;
     if (bytes.size() > kMaxFileSize)
-        problem = QStringLiteral("This file is too large to open as a message: it is over 1 MB.");
+        problem = kTooLarge;
     else if (bytes.contains('\0'))
         problem = QStringLiteral("This file is not a text file: it holds NUL characters.");
     if (!problem.isEmpty()) {
@@ -75,10 +81,10 @@ std::optional<QString> messageFromFile(const QByteArray &bytes, QString *error)
         return std::nullopt;
     }
 
-    // Stateless: a sequence cut off at the end counts as invalid too.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString message = utf8.decode(bytes);
-    if (utf8.hasError()) {
+    QString message;
+    if (std::optional<QString> utf8 = validUtf8Text(bytes)) {
+        message = std::move(*utf8);
+    } else {
         // Not UTF-8: an 8-bit file of the old code page, where every byte is
         // a character.
         QStringDecoder ansi("windows-1252");
@@ -111,8 +117,9 @@ void Open(Platform &platform, CommonDialog &dialog, const Fields &fields, const 
         dialog.ShowOpen();
         if (dialog.FileName.isEmpty())
             return;
-        QString problem;
-        const std::optional<QString> message = messageFromFile(readMessageFile(dialog.FileName), &problem);
+        QString problem = kTooLarge;
+        const std::optional<QByteArray> bytes = readMessageFile(dialog.FileName);
+        const std::optional<QString> message = bytes ? messageFromFile(*bytes, &problem) : std::nullopt;
         if (!message) {
             platform.MsgBox(problem, mb::vbCritical);
             return;

@@ -13,8 +13,8 @@ namespace pelk::wizard_files {
 // What a file holds: the message, then one CR LF. Written as UTF-8.
 QByteArray fileContent(const QString &message);
 
-// The message a file's bytes hold: UTF-8, or Windows-1252 when the bytes are
-// not valid UTF-8; the one line break that saving adds at the end (CR LF, or
+// The message a file's bytes hold: UTF-8 (a leading U+FEFF is part of the
+// text), or Windows-1252 when the bytes are not valid UTF-8; the one line break that saving adds at the end (CR LF, or
 // a lone LF) is removed. nullopt with `error` set for a file that is too
 // large (over 1 MiB) or holds NUL bytes.
 std::optional<QString> messageFromFile(const QByteArray &bytes, QString *error);

@@ -1,5 +1,7 @@
 #include "error.h"
 
+#include <cerrno>
+
 namespace pelk {
 
 Error::Error(int number, const QString &description)
@@ -18,6 +20,7 @@ QString Error::standardDescription(int number)
     case errTypeMismatch: return QStringLiteral("Type mismatch");
     case errBadFileNameOrNumber: return QStringLiteral("Bad file name or number");
     case errFileNotFound: return QStringLiteral("File not found");
+    case errDiskFull: return QStringLiteral("Disk full");
     case errDeviceUnavailable: return QStringLiteral("Device unavailable");
     case errPermissionDenied: return QStringLiteral("Permission denied");
     case errPathFileAccess: return QStringLiteral("Path/File access error");
@@ -27,6 +30,23 @@ QString Error::standardDescription(int number)
     case errDialogCancel: return QStringLiteral("Cancel was selected.");
     default: return QStringLiteral("Application-defined or object-defined error");
     }
+}
+
+Error fileError(int systemError, const QString &path)
+{
+    int number = errPathFileAccess;
+    switch (systemError) {
+    case ENOENT: number = errFileNotFound; break;
+    case ENOTDIR: number = errPathNotFound; break;
+    case EACCES:
+    case EPERM:
+    case EROFS: number = errPermissionDenied; break;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: number = errDiskFull; break;
+    default: break;
+    }
+    return Error(number, Error::standardDescription(number) + QLatin1String(": ") + path);
 }
 
 } // namespace pelk

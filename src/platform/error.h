@@ -16,6 +16,7 @@ enum ErrorNumber {
     errTypeMismatch = 13,
     errBadFileNameOrNumber = 52,
     errFileNotFound = 53,
+    errDiskFull = 61,
     errDeviceUnavailable = 68,
     errPermissionDenied = 70,
     errPathFileAccess = 75,
@@ -40,5 +41,11 @@ private:
     int m_number;
     QString m_description;
 };
+
+// A file operation on `path` that failed with the system's error code
+// `systemError` (errno): the number tells apart what a user can mend (no
+// such file or folder, no access, a full disk), the description names the
+// file after the standard text.
+Error fileError(int systemError, const QString &path);
 
 } // namespace pelk

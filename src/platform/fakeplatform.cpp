@@ -25,6 +25,8 @@ QString FakePlatform::GetSetting(const QString &appName, const QString &section,
 void FakePlatform::SaveSetting(const QString &appName, const QString &section, const QString &key,
                                const QString &value)
 {
+    if (saveSettingError)
+        throw *saveSettingError;
     settings.insert(settingKey(appName, section, key), value);
     settingWrites.append({appName, section, key, value});
 }
@@ -80,11 +82,12 @@ int FakePlatform::WinHelpA(QWidget *, const QString &helpFile, unsigned command,
     return 1;
 }
 
-bool FakePlatform::WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key,
+void FakePlatform::WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key,
                                               const QByteArray &value, const QByteArray &fileName)
 {
     profileWrites.append({section, key, value, fileName});
-    return profileWriteResult;
+    if (profileWriteError)
+        throw *profileWriteError;
 }
 
 Picture FakePlatform::LoadPicture(const QString &path, const QSize &shownSize)

@@ -56,8 +56,10 @@ public:
     const AppInfo &App() const override { return app; }
 
     // Settings: an in-memory store, keyed "app/section/key", and every write.
+    // With saveSettingError set, SaveSetting throws it and keeps nothing.
     QMap<QString, QString> settings;
     QList<SettingWrite> settingWrites;
+    std::optional<Error> saveSettingError;
     QString GetSetting(const QString &appName, const QString &section, const QString &key,
                        const QString &defaultValue) override;
     void SaveSetting(const QString &appName, const QString &section, const QString &key,
@@ -93,9 +95,10 @@ public:
     QList<HelpCall> helpCalls;
     int WinHelpA(QWidget *owner, const QString &helpFile, unsigned command, const QVariant &data) override;
 
+    // Every call is recorded; with profileWriteError set, it then throws it.
     QList<ProfileWrite> profileWrites;
-    bool profileWriteResult = true;
-    bool WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key, const QByteArray &value,
+    std::optional<Error> profileWriteError;
+    void WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key, const QByteArray &value,
                                     const QByteArray &fileName) override;
 
     // Pictures: by default decoded by `pictureLoader` (set it to the real

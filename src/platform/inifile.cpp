@@ -1,12 +1,18 @@
 #include "inifile.h"
 
+#include "filereading.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 
-#include <cstdio>
+#include <cerrno>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pelk::ini {
 
@@ -50,8 +56,10 @@ bool isOneLine(QByteArrayView text)
 
 Line parseLine(QByteArrayView line)
 {
-    // A byte order mark in front of the first line is not part of it.
-    if (line.startsWith("\xEF\xBB\xBF"))
+    // A byte order mark in front of a section header (the first line of a
+    // file saved with one) is not part of the line; in front of a key it is
+    // part of the key's name.
+    if (line.startsWith("\xEF\xBB\xBF") && line.sliced(3).trimmed().startsWith('['))
         line = line.sliced(3);
     const QByteArrayView text = line.trimmed();
     Line parsed;
@@ -74,32 +82,65 @@ Line parseLine(QByteArrayView line)
     return parsed;
 }
 
-std::optional<QByteArray> setProfileString(const QByteArray &file, const QByteArray &sectionName,
-                                           const QByteArray &keyName, const QByteArray &value)
-{
-    const QByteArray section = sectionName.trimmed();
-    const QByteArray key = keyName.trimmed();
-    if (section.isEmpty() || key.isEmpty() || !isOneLine(section) || !isOneLine(key) || !isOneLine(value)
-        || section.contains(']') || key.contains('=') || key.startsWith(';') || key.startsWith('['))
-        return std::nullopt;
+namespace {
 
-    const QList<RawLine> lines = splitLines(file);
-    const QByteArrayView bytes(file);
-    const auto text = [&](const RawLine &line) { return bytes.sliced(line.start, line.textEnd - line.start); };
-    const auto ending = [&](const RawLine &line) { return bytes.sliced(line.textEnd, line.end - line.textEnd); };
-
-    enum { Outside, FirstSection, LaterSection } where = Outside;
+// Where a key stands in a file: the occurrence to rewrite, the later ones to
+// drop, and the line a missing key goes after.
+struct KeyPlaces {
     qsizetype keyLine = -1;     // the occurrence that is rewritten
-    QList<qsizetype> surplus;   // further occurrences, removed
+    QList<qsizetype> surplus;   // further occurrences, in file order
     qsizetype insertAfter = -1; // last non-blank line of the first matching section
+};
+
+// The file split into its lines, with their texts and endings as views.
+class LinesOf {
+public:
+    explicit LinesOf(const QByteArray &file) : m_bytes(file), m_lines(splitLines(file)) {}
+    qsizetype size() const { return m_lines.size(); }
+    const RawLine &operator[](qsizetype i) const { return m_lines[i]; }
+    QByteArrayView text(const RawLine &line) const { return m_bytes.sliced(line.start, line.textEnd - line.start); }
+    QByteArrayView ending(const RawLine &line) const { return m_bytes.sliced(line.textEnd, line.end - line.textEnd); }
+    QByteArrayView whole(const RawLine &line) const { return m_bytes.sliced(line.start, line.end - line.start); }
+    QByteArrayView bytes() const { return m_bytes; }
+
+private:
+    QByteArrayView m_bytes;
+    QList<RawLine> m_lines;
+};
+
+// The line ending a line added after line `at` takes: that of the nearest
+// terminated line at or before it, else the file's first, else CR LF.
+QByteArrayView endingNear(const LinesOf &lines, qsizetype at)
+{
+    for (qsizetype i = at; i >= 0; --i)
+        if (!lines.ending(lines[i]).isEmpty())
+            return lines.ending(lines[i]);
+    for (qsizetype i = at + 1; i < lines.size(); ++i)
+        if (!lines.ending(lines[i]).isEmpty())
+            return lines.ending(lines[i]);
+    return "\r\n";
+}
+
+// The ending that terminates an unterminated last line: a lone LF after a
+// CR the line ends with would make the two one line ending, taking the CR
+// from the line's text.
+QByteArrayView endingAfter(QByteArrayView text, QByteArrayView ending)
+{
+    return text.endsWith('\r') ? QByteArrayView("\r\n") : ending;
+}
+
+KeyPlaces findKey(const LinesOf &lines, const QByteArray &section, const QByteArray &key)
+{
+    enum { Outside, FirstSection, LaterSection } where = Outside;
+    KeyPlaces places;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const Line line = parseLine(text(lines[i]));
+        const Line line = parseLine(lines.text(lines[i]));
         if (line.kind == Line::Section) {
             if (!sameName(line.name, section)) {
                 where = Outside;
-            } else if (insertAfter < 0) {
+            } else if (places.insertAfter < 0) {
                 where = FirstSection;
-                insertAfter = i;
+                places.insertAfter = i;
             } else {
                 where = LaterSection;
             }
@@ -108,132 +149,231 @@ std::optional<QByteArray> setProfileString(const QByteArray &file, const QByteAr
         if (where == Outside)
             continue;
         if (line.kind == Line::Entry && sameName(line.name, key)) {
-            if (keyLine < 0)
-                keyLine = i;
+            if (places.keyLine < 0)
+                places.keyLine = i;
             else
-                surplus.append(i);
+                places.surplus.append(i);
         }
-        if (where == FirstSection && !text(lines[i]).trimmed().isEmpty())
-            insertAfter = i;
+        if (where == FirstSection && !lines.text(lines[i]).trimmed().isEmpty())
+            places.insertAfter = i;
     }
+    return places;
+}
 
-    const QByteArray entry = key + '=' + value;
-    const qsizetype firstNewline = file.indexOf('\n');
-    const QByteArray fileEnding = firstNewline < 0 ? QByteArray("\r\n")
-                                  : firstNewline > 0 && file[firstNewline - 1] == '\r' ? QByteArray("\r\n")
-                                                                                     : QByteArray("\n");
+// The file with the key's line replaced by `entry` and its later copies
+// removed.
+QByteArray rewriteKey(const LinesOf &lines, const KeyPlaces &places, const QByteArray &entry)
+{
     QByteArray out;
-    out.reserve(file.size() + section.size() + entry.size() + 8);
-
-    if (keyLine >= 0) {
-        qsizetype next = 0; // into surplus, which is in file order
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            const RawLine &line = lines[i];
-            if (i == keyLine) {
-                if (i == 0 && text(line).startsWith("\xEF\xBB\xBF"))
-                    out += "\xEF\xBB\xBF";
-                out += entry;
-                out += ending(line);
-            } else if (next < surplus.size() && surplus[next] == i) {
-                ++next;
-                // Removing the unterminated last line leaves the line before
-                // it last, unterminated as the file was.
-                if (ending(line).isEmpty()) {
-                    if (out.endsWith("\r\n"))
-                        out.chop(2);
-                    else if (out.endsWith('\n'))
-                        out.chop(1);
-                }
-            } else {
-                out += bytes.sliced(line.start, line.end - line.start);
+    out.reserve(lines.bytes().size() + entry.size());
+    qsizetype next = 0;          // into surplus, which is in file order
+    bool lastKeptIsEmpty = false; // the line written last has no text
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const RawLine &line = lines[i];
+        if (i == places.keyLine) {
+            out += entry;
+            out += lines.ending(line);
+            lastKeptIsEmpty = false;
+        } else if (next < places.surplus.size() && places.surplus[next] == i) {
+            ++next;
+            // Removing the unterminated last line leaves the line before
+            // it last, unterminated as the file was; an empty line keeps its
+            // ending, which is all it is.
+            if (lines.ending(line).isEmpty() && !lastKeptIsEmpty) {
+                if (out.endsWith("\r\n"))
+                    out.chop(2);
+                else if (out.endsWith('\n'))
+                    out.chop(1);
             }
+        } else {
+            out += lines.whole(line);
+            lastKeptIsEmpty = line.textEnd == line.start;
         }
-        return out;
     }
+    return out;
+}
 
-    if (insertAfter >= 0) {
-        const RawLine &after = lines[insertAfter];
+// The file with `entry` added after the first matching section's last
+// line, or with the section and the entry added at its end.
+QByteArray insertKey(const LinesOf &lines, const KeyPlaces &places, const QByteArray &section,
+                     const QByteArray &entry)
+{
+    const QByteArrayView bytes = lines.bytes();
+    QByteArray out;
+    out.reserve(bytes.size() + section.size() + entry.size() + 8);
+
+    if (places.insertAfter >= 0) {
+        const RawLine &after = lines[places.insertAfter];
+        const QByteArray ending = endingNear(lines, places.insertAfter).toByteArray();
         out += bytes.first(after.end);
-        if (ending(after).isEmpty()) {
-            out += fileEnding;
+        if (lines.ending(after).isEmpty()) {
+            out += endingAfter(lines.text(after), ending);
             out += entry;
         } else {
             out += entry;
-            out += ending(after);
+            out += ending;
         }
         out += bytes.sliced(after.end);
         return out;
     }
 
-    out += file;
-    const bool terminated = file.isEmpty() || file.endsWith('\n');
+    const QByteArray ending = endingNear(lines, lines.size() - 1).toByteArray();
+    out += bytes;
+    const bool terminated = bytes.isEmpty() || bytes.endsWith('\n');
     if (!terminated)
-        out += fileEnding;
-    out += '[' + section + ']' + fileEnding + entry;
+        out += endingAfter(lines.text(lines[lines.size() - 1]), ending);
+    out += '[' + section + ']' + ending + entry;
     if (terminated)
-        out += fileEnding;
+        out += ending;
     return out;
+}
+
+} // namespace
+
+std::optional<QByteArray> setProfileString(const QByteArray &file, const QByteArray &sectionName,
+                                           const QByteArray &keyName, const QByteArray &value)
+{
+    const QByteArray section = sectionName.trimmed();
+    const QByteArray key = keyName.trimmed();
+    if (section.isEmpty() || key.isEmpty() || !isOneLine(section) || !isOneLine(key) || !isOneLine(value)
+        || section.contains(']') || key.contains('=') || key.startsWith(';') || key.startsWith('[')
+        || key.startsWith("\xEF\xBB\xBF"))
+        return std::nullopt;
+
+    const LinesOf lines(file);
+    const KeyPlaces places = findKey(lines, section, key);
+    const QByteArray entry = key + '=' + value;
+    if (places.keyLine >= 0)
+        return rewriteKey(lines, places, entry);
+    return insertKey(lines, places, section, entry);
 }
 
 namespace {
 
-// A temporary file beside the target renamed over it: without the fsync a
-// save file does, so a save costs microseconds, not milliseconds.
-bool writeAndRename(const QString &path, const QByteArray &contents)
+// The file a write to `path` lands in: a link is followed to its target, so
+// the link stays and its target is what changes.
+QString writeTarget(const QString &path)
 {
-    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
-    if (!file.open())
-        return false;
-    const QFileInfo target(path);
-    if (target.exists())
-        file.setPermissions(target.permissions());
-    // A short write (a full disk) shows in the count or in the flush.
-    if (file.write(contents) != contents.size() || !file.flush())
-        return false;
-    file.close();
-    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        return false;
-    file.setAutoRemove(false);
+    QFileInfo file(path);
+    for (int depth = 0; depth < 40 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.isSymLink() ? path : file.filePath();
+}
+
+// Closes a descriptor and removes the temporary file it belongs to unless
+// the file was renamed into place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const QByteArray &target) : m_name(target)
+    {
+        for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
+            m_name = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+            // Mode 0666 less the umask, as any new file gets.
+            m_fd = ::open(m_name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (m_fd < 0 && errno != EEXIST)
+                break;
+        }
+    }
+    ~TemporaryFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_renamed)
+            ::unlink(m_name.constData());
+    }
+    TemporaryFile(const TemporaryFile &) = delete;
+    TemporaryFile &operator=(const TemporaryFile &) = delete;
+
+    int fd() const { return m_fd; }
+    bool close()
+    {
+        const int fd = std::exchange(m_fd, -1);
+        return ::close(fd) == 0;
+    }
+    bool renameTo(const QByteArray &target)
+    {
+        m_renamed = ::rename(m_name.constData(), target.constData()) == 0;
+        return m_renamed;
+    }
+
+private:
+    QByteArray m_name;
+    int m_fd = -1;
+    bool m_renamed = false;
+};
+
+bool writeAll(int fd, const QByteArray &contents)
+{
+    qsizetype written = 0;
+    while (written < contents.size()) {
+        const ssize_t n = ::write(fd, contents.constData() + written, size_t(contents.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        written += n;
+    }
     return true;
 }
 
 } // namespace
 
-bool writeFileAtomically(const QString &path, const QByteArray &contents, Durability durability)
+void writeFileAtomically(const QString &path, const QByteArray &contents, Durability durability)
 {
-    if (durability == Durability::Renamed)
-        return writeAndRename(path, contents);
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk) shows in write()'s
-    // count: a failing flush inside commit() goes unnoticed.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(contents) != contents.size()) {
-        file.cancelWriting();
-        return false;
+    const QString target = writeTarget(path);
+    const QByteArray targetName = QFile::encodeName(target);
+    const auto failed = [&](int systemError) {
+        // No folder to create the file in.
+        if (systemError == ENOENT)
+            return Error(errPathNotFound, Error::standardDescription(errPathNotFound) + QLatin1String(": ") + target);
+        return fileError(systemError, target);
+    };
+
+    struct stat existing {};
+    const bool exists = ::stat(targetName.constData(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode))
+        throw fileError(EISDIR, target);
+
+    // A temporary file beside the target, renamed over it: the old contents
+    // stay whole until the new ones are complete.
+    TemporaryFile file(targetName);
+    if (file.fd() < 0)
+        throw failed(errno);
+    if (exists && ::fchmod(file.fd(), existing.st_mode & 07777) != 0)
+        throw failed(errno);
+    // A short write (a full disk) shows in write()'s count or its error.
+    if (!writeAll(file.fd(), contents))
+        throw failed(errno);
+    if (durability == Durability::Synced && ::fsync(file.fd()) != 0)
+        throw failed(errno);
+    if (!file.close())
+        throw failed(errno);
+    if (!file.renameTo(targetName))
+        throw failed(errno);
+    if (durability == Durability::Synced) {
+        // The rename itself reaches the disk with the folder's entry.
+        const int folder = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(),
+                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder >= 0) {
+            ::fsync(folder);
+            ::close(folder);
+        }
     }
-    return file.commit();
 }
 
-bool writeProfileString(const QString &path, const QByteArray &section, const QByteArray &key,
+void writeProfileString(const QString &path, const QByteArray &section, const QByteArray &key,
                         const QByteArray &value)
 {
-    QByteArray before;
-    const QFileInfo info(path);
-    if (info.exists()) {
-        if (!info.isFile())
-            return false;
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return false;
-        before = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return false;
-    }
-    const std::optional<QByteArray> after = setProfileString(before, section, key, value);
+    const files::ReadResult read = files::readRegularFile(path, kMaxFileBytes);
+    if (read.status != files::ReadResult::Read && read.status != files::ReadResult::Missing)
+        throw files::readError(read, path);
+    const std::optional<QByteArray> after = setProfileString(read.bytes, section, key, value);
     if (!after)
-        return false;
-    return writeFileAtomically(path, *after);
+        throw Error(errInvalidProcedureCall);
+    writeFileAtomically(path, *after);
 }
 
 } // namespace pelk::ini

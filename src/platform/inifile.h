@@ -17,17 +17,20 @@ struct Line {
     QByteArray value; // an entry's value, blanks trimmed
 };
 
-// One line without its line ending. "[name]" is a section header; a line
-// with '=' that is not a ';' comment is an entry; anything else is other.
+// One line without its line ending. "[name]" is a section header (a byte
+// order mark in front of it is dropped); a line with '=' that is not a ';'
+// comment is an entry; anything else is other.
 Line parseLine(QByteArrayView line);
 
 // The file with `key` in `section` set to `value`. Section and key names
 // match without regard to case; the first occurrence of the key is rewritten
 // in place and any further one removed; a missing key is added at the end of
 // the first matching section, a missing section at the end of the file. New
-// lines use the file's line ending (CR LF for a new file). nullopt when a
-// name or the value cannot be written as one line (a line break or NUL, an
-// empty name, '=' in a key, ']' in a section).
+// lines take the ending of the lines around them (CR LF for a new file).
+// nullopt when a name or the value cannot be written as one line (a line
+// break or NUL, an empty name, '=' in a key, ']' in a section) or a key
+// could not be found again (one that reads as a comment, a section header
+// or a byte order mark).
 std::optional<QByteArray> setProfileString(const QByteArray &file, const QByteArray &section, const QByteArray &key,
                                            const QByteArray &value);
 
@@ -35,15 +38,23 @@ std::optional<QByteArray> setProfileString(const QByteArray &file, const QByteAr
 // only renamed into place, which survives the process but not a power cut.
 enum class Durability { Synced, Renamed };
 
+// The largest INI file read: far beyond any real one, and a cap on what a
+// file grown without bound can cost.
+constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+
 // Replaces the file's contents in one step: the old contents stay whole
-// until the new ones are complete. False, with the old file kept, when it
-// cannot write.
-bool writeFileAtomically(const QString &path, const QByteArray &contents,
+// until the new ones are complete. A link is followed, so it stays a link
+// and its target changes. Throws Error (fileError), with the old file kept,
+// when it cannot write.
+void writeFileAtomically(const QString &path, const QByteArray &contents,
                          Durability durability = Durability::Synced);
 
 // Reads the file at `path` (none yet: empty), sets the key and writes it
-// back atomically. False, with the file untouched, when it cannot.
-bool writeProfileString(const QString &path, const QByteArray &section, const QByteArray &key,
+// back atomically. Throws Error, with the file untouched, when it cannot:
+// a file that is no plain file or larger than kMaxFileBytes, one that cannot
+// be read or written, or a name or value that cannot be written as one
+// line (errInvalidProcedureCall).
+void writeProfileString(const QString &path, const QByteArray &section, const QByteArray &key,
                         const QByteArray &value);
 
 } // namespace pelk::ini

@@ -96,7 +96,8 @@ public:
     virtual const AppInfo &App() const = 0;
 
     // Settings store: string values under (application, section, key).
-    // SaveSetting is on disk when it returns.
+    // SaveSetting is on disk when it returns; it throws Error, with nothing
+    // changed on disk, when the value cannot be kept.
     virtual QString GetSetting(const QString &appName, const QString &section, const QString &key,
                                const QString &defaultValue = QString()) = 0;
     virtual void SaveSetting(const QString &appName, const QString &section, const QString &key,
@@ -125,8 +126,9 @@ public:
     virtual int WinHelpA(QWidget *owner, const QString &helpFile, unsigned command, const QVariant &data) = 0;
 
     // Writes one key of an INI file; a bare file name means the file in the
-    // system folder. Returns false when the file could not be written.
-    virtual bool WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key,
+    // system folder. Throws Error, with the file as it was, when it could not
+    // be written.
+    virtual void WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key,
                                             const QByteArray &value, const QByteArray &fileName) = 0;
 
     // Reads the picture at `path`, decoded no larger than needed to fill

@@ -39,9 +39,7 @@ QString QtPlatform::GetSetting(const QString &appName, const QString &section, c
 void QtPlatform::SaveSetting(const QString &appName, const QString &section, const QString &key,
                              const QString &value)
 {
-    if (!settings::setValue(appName, section, key, value))
-        qWarning("Could not save the setting %s/%s of %s", qPrintable(section), qPrintable(key),
-                 qPrintable(appName));
+    settings::setValue(appName, section, key, value);
 }
 
 void QtPlatform::ClipboardClear()
@@ -94,7 +92,7 @@ int QtPlatform::WinHelpA(QWidget *owner, const QString &helpFile, unsigned comma
     return help::winHelp(owner, helpFile, command, data);
 }
 
-bool QtPlatform::WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key, const QByteArray &value,
+void QtPlatform::WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key, const QByteArray &value,
                                             const QByteArray &fileName)
 {
     const QString path = paths::resolveProfileFile(QString::fromLocal8Bit(fileName));
@@ -103,7 +101,7 @@ bool QtPlatform::WritePrivateProfileStringA(const QByteArray &section, const QBy
     const QFileInfo file(path);
     if (file.absolutePath() == QDir(paths::systemFolder()).absolutePath())
         QDir().mkpath(file.absolutePath());
-    return ini::writeProfileString(path, section, key, value);
+    ini::writeProfileString(path, section, key, value);
 }
 
 Picture QtPlatform::LoadPicture(const QString &path, const QSize &shownSize)

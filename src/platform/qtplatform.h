@@ -30,7 +30,7 @@ public:
 
     int WinHelpA(QWidget *owner, const QString &helpFile, unsigned command, const QVariant &data) override;
 
-    bool WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key, const QByteArray &value,
+    void WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key, const QByteArray &value,
                                     const QByteArray &fileName) override;
 
     Picture LoadPicture(const QString &path, const QSize &shownSize) override;

@@ -2,13 +2,14 @@
 
 #include "inifile.h"
 #include "paths.h"
+#include "utf8text.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QUrl>
 
+#include <cerrno>
 #include <optional>
 
 #include <fcntl.h>
@@ -36,7 +37,7 @@ void appendHex(QString &out, char16_t code)
 
 QString decodeName(const QString &name)
 {
-    return QUrl::fromPercentEncoding(name.toUtf8());
+    return utf8Text(QByteArray::fromPercentEncoding(name.toUtf8()));
 }
 
 // Values that would not survive as the bare text after '=' (blanks at either
@@ -119,8 +120,11 @@ public:
         : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
     {
         if (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0) {
+            m_error = errno;
             ::close(m_fd);
             m_fd = -1;
+        } else if (m_fd < 0) {
+            m_error = errno;
         }
     }
     ~FolderLock()
@@ -131,27 +135,33 @@ public:
     FolderLock(const FolderLock &) = delete;
     FolderLock &operator=(const FolderLock &) = delete;
     bool held() const { return m_fd >= 0; }
+    int error() const { return m_error; }
 
 private:
     int m_fd;
+    int m_error = 0;
 };
 
-// The store's file as entries; nullopt when it exists but cannot be read.
-std::optional<Entries> readStore(const QString &path)
+FileReader &fileReader()
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.exists() ? std::nullopt : std::optional<Entries>(Entries());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return parseSettings(bytes);
+    static FileReader reader;
+    return reader;
 }
 
-// The entry's path as the store spells it: names match without regard to
-// case, as stored settings do, and keep the spelling they were first saved
-// with.
-QString storedPath(const Entries &entries, const QString &section, const QString &key)
+files::ReadResult readFile(const QString &path)
+{
+    const FileReader &reader = fileReader();
+    return reader ? reader(path, ini::kMaxFileBytes) : files::readRegularFile(path, ini::kMaxFileBytes);
+}
+
+} // namespace
+
+void setFileReader(FileReader reader)
+{
+    fileReader() = std::move(reader);
+}
+
+QString entryPath(const Entries &entries, const QString &section, const QString &key)
 {
     const QString wanted = encodeName(section) + QLatin1Char('/') + encodeName(key);
     for (auto it = entries.begin(); it != entries.end(); ++it)
@@ -159,8 +169,6 @@ QString storedPath(const Entries &entries, const QString &section, const QString
             return it.key();
     return wanted;
 }
-
-} // namespace
 
 QString encodeName(const QString &name)
 {
@@ -193,19 +201,19 @@ Entries parseSettings(const QByteArray &file)
         const ini::Line line = ini::parseLine(QByteArrayView(file).sliced(start, end - start));
         start = end + 1;
         if (line.kind == ini::Line::Section) {
-            section = encodeName(decodeName(QString::fromUtf8(line.name)));
+            section = encodeName(decodeName(utf8Text(line.name)));
             continue;
         }
         if (line.kind != ini::Line::Entry || section.isEmpty())
             continue;
-        const QString key = encodeName(decodeName(QString::fromUtf8(line.name)));
+        const QString key = encodeName(decodeName(utf8Text(line.name)));
         if (key.isEmpty())
             continue;
         const QString path = section + QLatin1Char('/') + key;
         if (seen.contains(path.toLower()))
             continue;
         seen.insert(path.toLower());
-        entries.insert(path, decodeValue(QString::fromUtf8(line.value)));
+        entries.insert(path, decodeValue(utf8Text(line.value)));
     }
     return entries;
 }
@@ -239,39 +247,42 @@ QString value(const QString &appName, const QString &section, const QString &key
 {
     if (section.isEmpty() || key.isEmpty())
         return defaultValue;
-    const QFileInfo info(paths::settingsFile(appName));
-    if (!info.isFile())
+    const files::ReadResult read = readFile(paths::settingsFile(appName));
+    if (read.status != files::ReadResult::Read)
         return defaultValue;
-    const std::optional<Entries> entries = readStore(info.filePath());
-    if (!entries)
-        return defaultValue;
-    return entries->value(storedPath(*entries, section, key), defaultValue);
+    const Entries entries = parseSettings(read.bytes);
+    return entries.value(entryPath(entries, section, key), defaultValue);
 }
 
-bool setValue(const QString &appName, const QString &section, const QString &key, const QString &value)
+void setValue(const QString &appName, const QString &section, const QString &key, const QString &value)
 {
     if (section.isEmpty() || key.isEmpty())
-        return false;
+        throw Error(errInvalidProcedureCall);
     const QString path = paths::settingsFile(appName);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
+    const QString folder = QFileInfo(path).absolutePath();
+    errno = 0;
+    if (!QDir().mkpath(folder))
+        throw fileError(errno ? errno : EACCES, folder);
     // Another process saving at the same time would otherwise lose one of
     // the two values.
-    const FolderLock lock(QFileInfo(path).absolutePath());
+    const FolderLock lock(folder);
     if (!lock.held())
-        return false;
-    std::optional<Entries> entries = readStore(path);
-    if (!entries)
-        return false;
-    const QString stored = storedPath(*entries, section, key);
+        throw fileError(lock.error(), folder);
+    const files::ReadResult read = readFile(path);
+    // A file that is there but cannot be read is not an empty store:
+    // writing it would lose every value it holds.
+    if (read.status != files::ReadResult::Read && read.status != files::ReadResult::Missing)
+        throw files::readError(read, path);
+    Entries entries = parseSettings(read.bytes);
+    const QString stored = entryPath(entries, section, key);
     // Already in the file as it is: nothing to write. Windows save every
     // value on each change, most of them unchanged.
-    const auto existing = entries->constFind(stored);
-    if (existing != entries->cend() && *existing == value)
-        return true;
-    entries->insert(stored, value);
+    const auto existing = entries.constFind(stored);
+    if (existing != entries.cend() && *existing == value)
+        return;
+    entries.insert(stored, value);
     // Renamed into place before it returns, so a kill right after keeps it.
-    return ini::writeFileAtomically(path, formatSettings(*entries), ini::Durability::Renamed);
+    ini::writeFileAtomically(path, formatSettings(entries), ini::Durability::Renamed);
 }
 
 } // namespace pelk::settings

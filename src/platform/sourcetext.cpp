@@ -11,9 +11,25 @@ QStringList messageLines(const QString &message)
 
 QString stringLiteral(const QString &text)
 {
-    QString doubled = text;
-    doubled.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + doubled + QLatin1Char('"');
+    QString out = QStringLiteral("\"");
+    out.reserve(text.size() + 2);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('"')) {
+            out += QLatin1String("\"\"");
+        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            // A literal cannot span lines: the break is its constant between
+            // two literals, so the code stays one line.
+            const bool crlf = c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n');
+            out += crlf ? QLatin1String("\" & vbCrLf & \"")
+                        : c == QLatin1Char('\r') ? QLatin1String("\" & vbCr & \"") : QLatin1String("\" & vbLf & \"");
+            i += crlf ? 1 : 0;
+        } else {
+            out += c;
+        }
+    }
+    out += QLatin1Char('"');
+    return out;
 }
 
 } // namespace pelk

@@ -12,7 +12,8 @@ namespace pelk {
 QStringList messageLines(const QString &message);
 
 // The text as a string literal: in double quotes, each quote inside
-// doubled, so the literal gives back the text.
+// doubled, each line break (CR LF, CR, LF) as vbCrLf, vbCr or vbLf joined
+// between literals, so the code stays one line and gives back the text.
 QString stringLiteral(const QString &text);
 
 } // namespace pelk

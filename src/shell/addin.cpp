@@ -11,7 +11,11 @@ void Main(Platform &platform)
     const QByteArray key = QStringLiteral("PelkTulvane.Connect").toLatin1();
     const QByteArray value = QStringLiteral("0").toLatin1();
     const QByteArray fileName = QStringLiteral("vbaddin.ini").toLatin1();
-    (void)platform.WritePrivateProfileStringA(section, key, value, fileName);
+    try {
+        platform.WritePrivateProfileStringA(section, key, value, fileName);
+    } catch (const Error &) {
+        // Not looked at: without the entry the host does not list the add-in.
+    }
 }
 
 } // namespace pelk::AddIn

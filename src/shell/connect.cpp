@@ -1,19 +1,30 @@
 #include "connect.h"
 
+#include <QLoggingCategory>
+
 namespace pelk {
 
 namespace {
 
+// Steps skipped on failure, for whoever wonders why a step left no trace:
+// QT_LOGGING_RULES="pelk.connect.debug=true".
+Q_LOGGING_CATEGORY(lcConnect, "pelk.connect", QtInfoMsg)
+
 const QString kSettingsSection = QStringLiteral("Settings");
 const QString kDisplayOnConnect = QStringLiteral("DisplayOnConnect");
 
-// Runs one step; a failure is skipped without a message so the next step runs.
+// Runs one step; a failure of the platform or the host is skipped without a
+// message so the next step runs. Anything else (no memory, a broken
+// invariant) is no failing step and goes on up.
 template <class Step>
-void skipOnFailure(Step &&step)
+void skipOnFailure(const char *what, Step &&step)
 {
     try {
         step();
-    } catch (...) {
+    } catch (const Error &error) {
+        qCDebug(lcConnect, "skipped %s: %s", what, qUtf8Printable(error.description()));
+    } catch (const hostsdk::HostError &error) {
+        qCDebug(lcConnect, "skipped %s: %s", what, qUtf8Printable(error.description()));
     }
 }
 
@@ -73,7 +84,7 @@ Connect::~Connect()
 {
     for (std::size_t i = 0; i < kTools.size(); ++i) {
         if (const hostsdk::CommandBarEventsPtr &source = this->*kTools[i].handler)
-            skipOnFailure([&] { source->Unadvise(m_sinks[i].get()); });
+            skipOnFailure("unsubscribing", [&] { source->Unadvise(m_sinks[i].get()); });
     }
     // The windows go first: their unload may still call back into Hide.
     for (const Tool &tool : kTools)
@@ -92,12 +103,12 @@ forms::Form *Connect::toolWindow(int tool)
 void Connect::showTool(const Tool &tool)
 {
     ToolWindowSlot &slot = tool.window(*this);
-    skipOnFailure([&] { slot.object(m_platform); });
+    skipOnFailure("creating the window", [&] { slot.object(m_platform); });
     if (tool.handHost)
-        skipOnFailure([&] { tool.handHost(*this); });
-    skipOnFailure([&] { slot.setConnect(this); });
+        skipOnFailure("handing the host to the window", [&] { tool.handHost(*this); });
+    skipOnFailure("setting the window's Connect", [&] { slot.setConnect(this); });
     FormDisplayed = true;
-    skipOnFailure([&] {
+    skipOnFailure("showing the window", [&] {
         if (!slot.get())
             throw Error(errObjectNotSet);
         slot.get()->Show();
@@ -107,7 +118,7 @@ void Connect::showTool(const Tool &tool)
 void Connect::hideTool(const Tool &tool)
 {
     FormDisplayed = false;
-    skipOnFailure([&] { tool.window(*this).object(m_platform).Hide(); });
+    skipOnFailure("hiding the window", [&] { tool.window(*this).object(m_platform).Hide(); });
 }
 
 void Connect::Show() { showTool(kTools[0]); }
@@ -139,17 +150,19 @@ hostsdk::CommandBarControlPtr Connect::AddToAddInCommandBar(const QString &sCapt
             return nullptr;
         entry->setCaption(sCaption);
         return entry;
-    } catch (...) {
+    } catch (const Error &) {
+        return nullptr;
+    } catch (const hostsdk::HostError &) {
         return nullptr;
     }
 }
 
-void Connect::subscribe(const Tool &tool, hostsdk::CommandBarEventsPtr source)
+void Connect::subscribe(std::size_t tool, hostsdk::CommandBarEventsPtr source)
 {
-    ClickSink *sink = m_sinks[std::size_t(&tool - kTools.data())].get();
-    hostsdk::CommandBarEventsPtr &handler = this->*tool.handler;
+    ClickSink *sink = m_sinks[tool].get();
+    hostsdk::CommandBarEventsPtr &handler = this->*kTools[tool].handler;
     if (handler)
-        skipOnFailure([&] { handler->Unadvise(sink); });
+        skipOnFailure("unsubscribing", [&] { handler->Unadvise(sink); });
     handler = std::move(source);
     if (handler)
         handler->Advise(sink);
@@ -184,8 +197,8 @@ void Connect::OnConnection(const std::shared_ptr<hostsdk::VBE> &VBInst, hostsdk:
             }
             if (!VBInst)
                 throw Error(errObjectNotSet);
-            for (const Tool &tool : kTools)
-                subscribe(tool, VBInst->Events().CommandBarEvents(this->*tool.entry));
+            for (std::size_t tool = 0; tool < kTools.size(); ++tool)
+                subscribe(tool, VBInst->Events().CommandBarEvents(this->*kTools[tool].entry));
         }
 
         if (ConnectMode == hostsdk::ext_cm_AfterStartup)
@@ -200,9 +213,9 @@ void Connect::OnConnection(const std::shared_ptr<hostsdk::VBE> &VBInst, hostsdk:
 void Connect::OnDisconnection(hostsdk::ext_DisconnectMode, QVariantList &)
 {
     for (const Tool &tool : kTools)
-        skipOnFailure([&] { require(this->*tool.entry).Delete(); });
+        skipOnFailure("deleting a menu entry", [&] { require(this->*tool.entry).Delete(); });
 
-    skipOnFailure([&] {
+    skipOnFailure("saving DisplayOnConnect", [&] {
         if (FormDisplayed) {
             m_platform.SaveSetting(m_platform.App().Title, kSettingsSection, kDisplayOnConnect, QStringLiteral("1"));
             FormDisplayed = false;
@@ -212,7 +225,7 @@ void Connect::OnDisconnection(hostsdk::ext_DisconnectMode, QVariantList &)
     });
 
     for (const Tool &tool : kTools) {
-        skipOnFailure([&] {
+        skipOnFailure("unloading a window", [&] {
             if (forms::Form *window = tool.window(*this).get())
                 window->Unload();
         });

@@ -132,7 +132,7 @@ private:
 
     void showTool(const Tool &tool);
     void hideTool(const Tool &tool);
-    void subscribe(const Tool &tool, hostsdk::CommandBarEventsPtr source);
+    void subscribe(std::size_t tool, hostsdk::CommandBarEventsPtr source);
     void showIfDisplayedOnConnect();
 
     Platform &m_platform;

@@ -28,8 +28,13 @@ bool RegisterServer(Platform &platform, const QString &modulePath)
 {
     const QByteArray file = QFile::encodeName(paths::classRegistryFile());
     bool written = true;
-    for (const auto &[key, value] : classEntries(modulePath))
-        written = platform.WritePrivateProfileStringA(kProgId, key, value, file) && written;
+    for (const auto &[key, value] : classEntries(modulePath)) {
+        try {
+            platform.WritePrivateProfileStringA(kProgId, key, value, file);
+        } catch (const Error &) {
+            written = false; // the other keys are still written
+        }
+    }
     return written;
 }
 

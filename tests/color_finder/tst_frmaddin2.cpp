@@ -81,6 +81,7 @@ private slots:
     void copyInEachFormat_data();
     void copyInEachFormat();
     void choosingAFormat();
+    void settingsThatCannotBeSavedAreReportedOnce();
     void palette_data();
     void palette();
     void findCopySwitchAndReopen();
@@ -425,6 +426,27 @@ void FrmAddIn2Test::choosingAFormat()
     ui().mnuRGB->trigger();
     QCOMPARE(m_platform->setting("Settings", "Format"), "A");
     QVERIFY(ui().mnuRGB->Checked() && !ui().mnuHex->Checked());
+}
+
+void FrmAddIn2Test::settingsThatCannotBeSavedAreReportedOnce()
+{
+    m_platform->saveSettingError = Error(errDiskFull, QStringLiteral("Disk full: /home/u/settings.ini"));
+    load();
+    ui().UpDown1->setValue(10);
+    ui().UpDown2->setValue(20);
+    ui().mnuHex->trigger();
+    ui().mnuExit->trigger();
+
+    QCOMPARE(m_platform->msgBoxes.size(), 1);
+    const FakePlatform::MsgBoxCall &box = m_platform->msgBoxes.first();
+    QCOMPARE(box.prompt, QStringLiteral("The color finder could not save its settings; the color, step sizes and "
+                                        "format chosen now will not be remembered.\rDisk full: /home/u/settings.ini"));
+    QCOMPARE(box.buttons, int(mb::vbExclamation));
+    QCOMPARE(box.title, QString());
+    QVERIFY(m_platform->settings.isEmpty());
+    // The window goes on as without the store.
+    QCOMPARE(ui().Text1->Text(), "10");
+    QVERIFY(ui().mnuHex->Checked());
 }
 
 void FrmAddIn2Test::palette_data()

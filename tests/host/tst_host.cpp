@@ -9,6 +9,7 @@
 #include "platform/qtplatform.h"
 #include "shell/addin.h"
 #include "shell/registration.h"
+#include "fullfolder.h"
 #include "testmain.h"
 
 #include <QAccessible>
@@ -128,6 +129,7 @@ private slots:
     {
         platform.msgBoxes.clear();
         platform.settings.clear();
+        platform.saveSettingError.reset();
         options = HostOptions();
         clearCalls();
         const QByteArray module = QFile::encodeName(QStringLiteral(PELK_RECORDING_ADDIN));
@@ -188,6 +190,73 @@ private slots:
         host = startHost();
         QVERIFY(calls().isEmpty());
         QVERIFY(platform.msgBoxes.isEmpty());
+    }
+
+    void loadAtStartupFromTheCommandLine_data()
+    {
+        QTest::addColumn<bool>("saveFails");
+        QTest::newRow("mark saved") << false;
+        QTest::newRow("mark cannot be saved") << true;
+    }
+    void loadAtStartupFromTheCommandLine()
+    {
+        QFETCH(bool, saveFails);
+        if (saveFails)
+            platform.saveSettingError = Error(errPermissionDenied, QStringLiteral("Permission denied: /u/Pelk Host.ini"));
+        options.loadAtStartup << QStringLiteral("Recording.Connect");
+        auto host = startHost();
+        // This start loads it either way.
+        QCOMPARE(calls(), (QStringList{"connect Recording.Connect 1 Recording.Connect", "startup Recording.Connect"}));
+        QCOMPARE(platform.settings.value(QStringLiteral("Pelk Host/Load on Startup/Recording.Connect")),
+                 saveFails ? QString() : QStringLiteral("1"));
+        if (!saveFails) {
+            QVERIFY(platform.msgBoxes.isEmpty());
+            return;
+        }
+        // The user is told once, after the start.
+        QCOMPARE(platform.msgBoxes.size(), 1);
+        QCOMPARE(platform.msgBoxes[0].prompt,
+                 QStringLiteral("The choice to load \"Recording.Connect\" at every start could not be saved; it "
+                                "loads at this start all the same.\nPermission denied: /u/Pelk Host.ini"));
+        QCOMPARE(platform.msgBoxes[0].buttons, int(mb::vbExclamation));
+        QCOMPARE(platform.msgBoxes[0].title, QStringLiteral("Pelk Host"));
+
+        // A choice in the add-in manager that cannot be saved is told too.
+        QList<ManagedAddIn> choices = host->managedAddIns();
+        choices[1].startup = true;
+        host->applyAddInChoices(choices);
+        QCOMPARE(platform.msgBoxes.size(), 2);
+        QCOMPARE(platform.msgBoxes[1].prompt,
+                 QStringLiteral("The choice of add-ins to load at start-up could not be saved:\n"
+                                "Permission denied: /u/Pelk Host.ini"));
+    }
+
+    void loadAtStartupInAFullFolder()
+    {
+        FullFolder full;
+        if (!full.isValid())
+            QSKIP("no right to mount a small file system here");
+        full.becomeUserFolder();
+        const QByteArray module = QFile::encodeName(QStringLiteral(PELK_RECORDING_ADDIN));
+        writeFile(addInList(), "[Add-Ins32]\nRecording.Connect=0\n");
+        writeFile(paths::classRegistryFile(), "[Recording.Connect]\nModule=" + module + "\n");
+        QVERIFY(full.fill());
+
+        QtPlatform realPlatform(qEnvironmentVariable("PELK_BIN_DIR"));
+        options.loadAtStartup << QStringLiteral("Recording.Connect");
+        ModalAnswerer answerer;
+        auto host = std::make_unique<HostWindow>(realPlatform, options);
+        host->connectStartupAddIns();
+        host->show();
+        host->startupComplete();
+        QCOMPARE(calls(), (QStringList{"connect Recording.Connect 1 Recording.Connect", "startup Recording.Connect"}));
+        QCOMPARE(answerer.texts.size(), 1);
+        QVERIFY2(answerer.texts[0].startsWith(QStringLiteral("Pelk Host|The choice to load \"Recording.Connect\" at every "
+                                                             "start could not be saved")),
+                 qPrintable(answerer.texts[0]));
+        QVERIFY2(answerer.texts[0].contains(QStringLiteral("Disk full")), qPrintable(answerer.texts[0]));
+        host->close();
+        QVERIFY(!QFile::exists(paths::settingsFile(QStringLiteral("Pelk Host"))));
     }
 
     void managerDialogFromTheKeyboard()

@@ -83,6 +83,8 @@ private slots:
         QTest::newRow("no final newline") << QByteArray("[Add-Ins32]\nA=0") << Entries{{"A", "0"}};
         QTest::newRow("no section") << QByteArray("[Other]\nA=0\n") << Entries{};
         QTest::newRow("empty file") << QByteArray() << Entries{};
+        QTest::newRow("saved with a byte order mark") << QByteArray("\xEF\xBB\xBF[Add-Ins32]\r\nA=0\r\n")
+                                                      << Entries{{"A", "0"}};
     }
     void iniSection()
     {

@@ -143,7 +143,8 @@ void WizardFilesTest::messageFromFile_data()
     QTest::newRow("empty file") << QByteArray() << "";
     QTest::newRow("only a line break") << QByteArray("\r\n") << "";
     QTest::newRow("UTF-8") << QByteArray("Gr\xc3\xbc\xc3\x9f \xe2\x82\xac\r\n") << QString::fromUtf8("Grüß €");
-    QTest::newRow("UTF-8 byte order mark dropped") << QByteArray("\xef\xbb\xbfHi\r\n") << "Hi";
+    QTest::newRow("UTF-8 byte order mark kept as the first letter")
+        << QByteArray("\xef\xbb\xbfHi\r\n") << QString(QChar(0xFEFF)) + QStringLiteral("Hi");
     QTest::newRow("8-bit file read as Windows-1252")
         << QByteArray("Gr\xfc\xdf \x80 \x93quoted\x94\r\n") << QString::fromUtf8("Grüß € “quoted”");
     QTest::newRow("bytes unassigned in Windows-1252 kept")
@@ -193,6 +194,7 @@ void WizardFilesTest::saveThenOpenReturnsTheMessage_data()
     QTest::newRow("8-bit accents") << QString::fromUtf8("Déjà vu ½ ©");
     QTest::newRow("quotes and tabs") << "Say \"hi\"\tnow";
     QTest::newRow("longer than a test may show") << QString(2000, QLatin1Char('x'));
+    QTest::newRow("starts with U+FEFF") << QString(QChar(0xFEFF)) + QStringLiteral("Hi");
 }
 
 void WizardFilesTest::saveThenOpenReturnsTheMessage()

@@ -206,6 +206,19 @@ private slots:
         QCOMPARE(ui().Image1->picture().image.size(), QSize(20, 20));
     }
 
+    void nameStartingWithFeffIsListedAndShown()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("feff"));
+        QDir().mkpath(folder);
+        const QString name = QString(QChar(0xFEFF)) + QStringLiteral("a.bmp");
+        touch(folder + QLatin1Char('/') + name, samples::bmp(QSize(20, 20)));
+        openFolder(folder);
+        QCOMPARE(ui().File1->ListCount(), 1);
+        QCOMPARE(ui().File1->FileName(), name);
+        QCOMPARE(shown(), folder + QLatin1Char('/') + name);
+        QVERIFY(!ui().Image1->picture().isNull());
+    }
+
     void damagedPictureKeepsThePrevious()
     {
         const QString folder = m_dir.filePath(QStringLiteral("damaged"));

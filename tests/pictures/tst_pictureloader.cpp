@@ -145,6 +145,11 @@ private slots:
                 QTest::addRow("%s scrambled after its header", qPrintable(format)) << "scr." + format << scrambled;
         }
         QTest::newRow("packed dib truncated") << "half.dib" << samples::packedDib(size).left(100);
+        QByteArray emptyGif = samples::gif(QSize(1, 1));
+        const qsizetype descriptor = 13 + 256 * 3;
+        qToLittleEndian<quint16>(0, emptyGif.data() + descriptor + 5);
+        qToLittleEndian<quint16>(0, emptyGif.data() + descriptor + 7);
+        QTest::newRow("gif whose only image is 0 x 0") << "empty.gif" << emptyGif;
     }
     void refusesWhatIsNotAPicture()
     {
@@ -315,7 +320,10 @@ private slots:
         // Large enough that its decode outlasts the next statement by far.
         const QString big = file(QStringLiteral("big.jpg"), samples::jpeg(QSize(4000, 3000)));
         const QString damaged = file(QStringLiteral("damaged.jpg"), samples::jpeg(QSize(4000, 3000)).left(20000));
-        loadAhead({big, damaged}, QSize());
+        // A second one keeps the other worker busy, so the damaged file is
+        // still waiting when it is asked for.
+        const QString other = file(QStringLiteral("other-big.jpg"), samples::jpeg(QSize(4000, 3000)));
+        loadAhead({big, other, damaged}, QSize());
         const Picture picture = load(big, QSize());
         QVERIFY(picture.arriving);
         QVERIFY(picture.image.isNull());

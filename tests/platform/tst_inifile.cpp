@@ -2,6 +2,7 @@
 // be written left exactly as it was.
 #include "platform/inifile.h"
 #include "platform/qtplatform.h"
+#include "errornumber.h"
 #include "filebytes.h"
 #include "filesizelimit.h"
 #include "testmain.h"
@@ -77,6 +78,7 @@ private slots:
     void replacesTheFileWhole_data();
     void replacesTheFileWhole();
     void bareNameMeansTheSystemFolder();
+    void linkedFileStaysALink();
 };
 
 void IniFileTest::setsOneKey_data()
@@ -146,6 +148,17 @@ void IniFileTest::setsOneKey_data()
     QTest::newRow("no final newline: last duplicate removed")
         << QByteArray("[Add-Ins32]\nPelkTulvane.Connect=1\nA=2\nPelkTulvane.Connect=3") << s << k << v
         << QByteArray("[Add-Ins32]\nPelkTulvane.Connect=0\nA=2");
+    QTest::newRow("no final newline: the empty line before the last duplicate stays")
+        << QByteArray("[X]\nA=\n\nA=z") << QByteArray("X") << QByteArray("A") << QByteArray("v")
+        << QByteArray("[X]\nA=v\n\n");
+    QTest::newRow("new section takes the ending of the last line")
+        << QByteArray("[S]\nA=1\n[T]\r\nB=2\r\n") << s << k << v
+        << QByteArray("[S]\nA=1\n[T]\r\nB=2\r\n[Add-Ins32]\r\nPelkTulvane.Connect=0\r\n");
+    QTest::newRow("key after an unterminated last line takes the ending of the line before")
+        << QByteArray("[S]\nA=1\n[Add-Ins32]\r\nB=2") << s << k << v
+        << QByteArray("[S]\nA=1\n[Add-Ins32]\r\nB=2\r\nPelkTulvane.Connect=0");
+    QTest::newRow("last line ending in a lone CR keeps it")
+        << QByteArray("[X]\nA=1\r") << s << k << v << QByteArray("[X]\nA=1\r\r\n[Add-Ins32]\nPelkTulvane.Connect=0");
     QTest::newRow("byte order mark kept")
         << QByteArray("\xEF\xBB\xBF[Add-Ins32]\r\nA=1\r\n") << s << k << v
         << QByteArray("\xEF\xBB\xBF[Add-Ins32]\r\nA=1\r\nPelkTulvane.Connect=0\r\n");
@@ -197,6 +210,8 @@ void IniFileTest::refusesWhatIsNotOneLine_data()
     QTest::newRow("empty key") << QByteArray("S") << QByteArray("  ") << QByteArray("0");
     QTest::newRow("empty section") << QByteArray() << QByteArray("K") << QByteArray("0");
     QTest::newRow("key that reads as a comment") << QByteArray("S") << QByteArray(";K") << QByteArray("0");
+    QTest::newRow("key that starts with a byte order mark")
+        << QByteArray("S") << QByteArray("\xEF\xBB\xBFK") << QByteArray("0");
 }
 
 void IniFileTest::refusesWhatIsNotOneLine()
@@ -255,6 +270,9 @@ void IniFileTest::parsesLines_data()
                                       << QByteArray();
     QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF[Color]") << int(ini::Line::Section)
                                      << QByteArray("Color") << QByteArray();
+    QTest::newRow("byte order mark in front of a key is part of its name")
+        << QByteArray("\xEF\xBB\xBFRed=1") << int(ini::Line::Entry) << QByteArray("\xEF\xBB\xBFRed")
+        << QByteArray("1");
 }
 
 void IniFileTest::parsesLines()
@@ -290,7 +308,7 @@ void IniFileTest::writesTheFile()
     const QString path = dir.filePath("vbaddin.ini");
     if (before != "<none>")
         QVERIFY(writeBytes(path, before));
-    QVERIFY(ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", "0"));
+    ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", "0");
     QCOMPARE(readBytes(path), after);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"vbaddin.ini"});
 }
@@ -298,15 +316,17 @@ void IniFileTest::writesTheFile()
 void IniFileTest::failedWriteLeavesTheFile_data()
 {
     QTest::addColumn<QString>("cause");
+    QTest::addColumn<int>("error");
 
-    QTest::newRow("read-only folder") << "read-only folder";
-    QTest::newRow("disk full") << "disk full";
-    QTest::newRow("unrepresentable value") << "unrepresentable value";
+    QTest::newRow("read-only folder") << "read-only folder" << int(errPermissionDenied);
+    QTest::newRow("disk full") << "disk full" << int(errDiskFull);
+    QTest::newRow("unrepresentable value") << "unrepresentable value" << int(errInvalidProcedureCall);
 }
 
 void IniFileTest::failedWriteLeavesTheFile()
 {
     QFETCH(QString, cause);
+    QFETCH(int, error);
 
     QTemporaryDir dir;
     const QString path = dir.filePath("vbaddin.ini");
@@ -314,19 +334,20 @@ void IniFileTest::failedWriteLeavesTheFile()
     before += "[Padding]\r\n" + QByteArray(8000, 'p') + "=1\r\n";
     QVERIFY(writeBytes(path, before));
 
-    bool written = true;
+    int thrown = 0;
     if (cause == "read-only folder") {
         const ReadOnlyFolder readOnly(dir.path());
         if (!readOnly.holds())
             QSKIP("no way to make a folder read-only for this user");
-        written = ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", "0");
+        thrown = errorNumberOf([&] { ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", "0"); });
     } else if (cause == "disk full") {
         const FileSizeLimit limit(4096);
-        written = ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", "0");
+        thrown = errorNumberOf([&] { ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", "0"); });
     } else {
-        written = ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", "0\r\n[Evil]");
+        thrown = errorNumberOf(
+            [&] { ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", "0\r\n[Evil]"); });
     }
-    QVERIFY(!written);
+    QCOMPARE(thrown, error);
     QCOMPARE(readBytes(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"vbaddin.ini"});
 }
@@ -338,7 +359,7 @@ void IniFileTest::keepsPermissions()
     QVERIFY(writeBytes(path, "[S]\nK=1\n"));
     const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
     QVERIFY(QFile::setPermissions(path, ownerOnly));
-    QVERIFY(ini::writeProfileString(path, "S", "K", "2"));
+    ini::writeProfileString(path, "S", "K", "2");
     QCOMPARE(readBytes(path), QByteArray("[S]\nK=2\n"));
     QCOMPARE(QFile::permissions(path) & 0x7777, ownerOnly | QFile::ReadUser | QFile::WriteUser);
 }
@@ -374,20 +395,24 @@ void IniFileTest::replacesTheFileWhole()
         QVERIFY(QFile::setPermissions(path, ownerOnly));
     }
 
-    bool written = false;
+    int thrown = 0;
     if (cause == "disk full") {
         const FileSizeLimit limit(4096);
-        written = ini::writeFileAtomically(path, after, durability);
+        thrown = errorNumberOf([&] { ini::writeFileAtomically(path, after, durability); });
     } else if (cause == "read-only folder") {
         const ReadOnlyFolder readOnly(dir.path());
         if (!readOnly.holds())
             QSKIP("no way to make a folder read-only for this user");
-        written = ini::writeFileAtomically(path, after, durability);
+        thrown = errorNumberOf([&] { ini::writeFileAtomically(path, after, durability); });
     } else {
-        written = ini::writeFileAtomically(path, after, durability);
+        thrown = errorNumberOf([&] { ini::writeFileAtomically(path, after, durability); });
     }
 
-    QCOMPARE(written, cause.isEmpty());
+    const int expected = cause == "disk full"             ? errDiskFull
+                         : cause == "read-only folder"    ? errPermissionDenied
+                         : cause == "a folder in the way" ? errPathFileAccess
+                                                          : 0;
+    QCOMPARE(thrown, expected);
     if (cause == "a folder in the way")
         QVERIFY(QFileInfo(path).isDir());
     else
@@ -406,16 +431,33 @@ void IniFileTest::bareNameMeansTheSystemFolder()
     qputenv("PELKTULVANE_HOME", folder.toUtf8());
     QtPlatform platform(QStringLiteral("/opt/pelk"));
     for (int run = 0; run < 3; ++run)
-        QVERIFY(platform.WritePrivateProfileStringA("Add-Ins32", "PelkTulvane.Connect", "0", "vbaddin.ini"));
+        platform.WritePrivateProfileStringA("Add-Ins32", "PelkTulvane.Connect", "0", "vbaddin.ini");
     QCOMPARE(readBytes(folder + "/vbaddin.ini"), QByteArray("[Add-Ins32]\r\nPelkTulvane.Connect=0\r\n"));
 
     // A path names its own folder, which is not created.
-    QVERIFY(!platform.WritePrivateProfileStringA("S", "K", "1", (folder + "/missing/x.ini").toLocal8Bit()));
+    QCOMPARE(errorNumberOf([&] {
+                 platform.WritePrivateProfileStringA("S", "K", "1", (folder + "/missing/x.ini").toLocal8Bit());
+             }),
+             int(errPathNotFound));
     QVERIFY(!QFileInfo::exists(folder + "/missing"));
     // A folder in place of the file is not a file to write.
     QVERIFY(QDir().mkpath(folder + "/dir.ini"));
-    QVERIFY(!platform.WritePrivateProfileStringA("S", "K", "1", "dir.ini"));
+    QCOMPARE(errorNumberOf([&] { platform.WritePrivateProfileStringA("S", "K", "1", "dir.ini"); }),
+             int(errPathFileAccess));
     QVERIFY(QFileInfo(folder + "/dir.ini").isDir());
+}
+
+void IniFileTest::linkedFileStaysALink()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("real.ini");
+    const QString link = dir.filePath("vbaddin.ini");
+    QVERIFY(writeBytes(target, "[Add-Ins32]\r\nOther.Connect=0\r\n"));
+    QVERIFY(QFile::link("real.ini", link)); // relative, as dotfile managers make them
+    ini::writeProfileString(link, "Add-Ins32", "PelkTulvane.Connect", "0");
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readBytes(target), QByteArray("[Add-Ins32]\r\nOther.Connect=0\r\nPelkTulvane.Connect=0\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), (QStringList{"real.ini", "vbaddin.ini"}));
 }
 
 PELK_TEST_MAIN(IniFileTest)

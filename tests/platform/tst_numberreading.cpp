@@ -26,6 +26,7 @@ void NumberReadingTest::leadingNumberReading_data()
     QTest::newRow("empty") << "" << 0.0;
     QTest::newRow("plain") << "192" << 192.0;
     QTest::newRow("blanks anywhere") << " 1 9\t2" << 192.0;
+    QTest::newRow("line feed among the blanks") << "1\n9 \n2" << 192.0;
     QTest::newRow("trailing letters") << "12abc" << 12.0;
     QTest::newRow("no number") << "abc" << 0.0;
     QTest::newRow("negative") << "-5" << -5.0;
@@ -66,6 +67,8 @@ void NumberReadingTest::wholeTextReading_data()
     QTest::newRow("fraction") << "5.5" << true << 5.5;
     QTest::newRow("negative") << "-3" << true << -3.0;
     QTest::newRow("exponent") << "1e1" << true << 10.0;
+    QTest::newRow("exponent letter without digits") << "5e" << false << 0.0;
+    QTest::newRow("exponent sign without digits") << "5e+" << false << 0.0;
     QTest::newRow("hexadecimal") << "&HA" << true << 10.0;
     QTest::newRow("blank inside") << "1 0" << false << 0.0;
     QTest::newRow("trailing letter") << "5x" << false << 0.0;

@@ -4,6 +4,7 @@
 #include "platform/paths.h"
 #include "platform/qtplatform.h"
 #include "platform/settingsstore.h"
+#include "errornumber.h"
 #include "filebytes.h"
 #include "filesizelimit.h"
 #include "testmain.h"
@@ -11,6 +12,9 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
+
+#include <cerrno>
 
 #include <sys/stat.h>
 
@@ -44,6 +48,9 @@ private slots:
     void processesSavingAtOnceLoseNothing();
     void fullDiskLeavesTheFile();
     void unwritableStoreIsReportedNotCrashed();
+    void unreadableStoreIsNotOverwritten_data();
+    void unreadableStoreIsNotOverwritten();
+    void linkedStoreStaysALink();
 
 private:
     QString m_file;
@@ -84,6 +91,8 @@ void SettingsStoreTest::valuesComeBackAsSaved_data()
     QTest::newRow("percent") << "%20%2F%";
     QTest::newRow("word true") << "true";
     QTest::newRow("long") << QString("0123456789").repeated(20000);
+    QTest::newRow("only U+FEFF") << QString(QChar(0xFEFF));
+    QTest::newRow("starts with U+FEFF") << QString(QChar(0xFEFF)) + "x";
 }
 
 void SettingsStoreTest::valuesComeBackAsSaved()
@@ -116,6 +125,9 @@ void SettingsStoreTest::namesKeepTheirValuesApart_data()
     QTest::newRow("brackets and equals") << "[S]" << "k=v";
     QTest::newRow("blanks at the ends") << " S " << " K ";
     QTest::newRow("comment characters") << ";S" << "#K";
+    QTest::newRow("key read as a comment if bare") << "S" << ";K";
+    QTest::newRow("section starting with U+FEFF") << QString(QChar(0xFEFF)) + "S" << "K";
+    QTest::newRow("key starting with U+FEFF") << "S" << QString(QChar(0xFEFF)) + "K";
     QTest::newRow("General") << "General" << "Key";
     QTest::newRow("unicode") << "Farbe" << "Grün";
 }
@@ -191,10 +203,10 @@ void SettingsStoreTest::unchangedValueIsNotRewritten()
     QFETCH(QString, value);
     QFETCH(bool, rewritten);
 
-    QVERIFY(settings::setValue(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("10")));
+    settings::setValue(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("10"));
     struct stat before {};
     QCOMPARE(::stat(QFile::encodeName(m_file).constData(), &before), 0);
-    QVERIFY(settings::setValue(app, QStringLiteral("Color"), key, value));
+    settings::setValue(app, QStringLiteral("Color"), key, value);
     struct stat after {};
     QCOMPARE(::stat(QFile::encodeName(m_file).constData(), &after), 0);
     // A write replaces the file, so it has a new inode.
@@ -315,8 +327,11 @@ void SettingsStoreTest::fullDiskLeavesTheFile()
     const QByteArray before = readBytes(m_file);
     {
         const FileSizeLimit limit(before.size() + 100);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Could not save the setting"));
-        platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Junk"), QString(5000, QLatin1Char('j')));
+        QCOMPARE(errorNumberOf([&] {
+                     platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Junk"),
+                                          QString(5000, QLatin1Char('j')));
+                 }),
+                 int(errDiskFull));
     }
     QCOMPARE(readBytes(m_file), before);
     QtPlatform reader(QStringLiteral("/opt/pelk"));
@@ -333,10 +348,70 @@ void SettingsStoreTest::unwritableStoreIsReportedNotCrashed()
 {
     // A folder where the settings file should be.
     QVERIFY(QDir().mkpath(m_file));
-    QCOMPARE(settings::setValue(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("1")), false);
+    QCOMPARE(errorNumberOf([] { settings::setValue(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("1")); }),
+             int(errPathFileAccess));
     QCOMPARE(settings::value(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("192")),
              QStringLiteral("192"));
     QVERIFY(QDir(m_file).removeRecursively());
+}
+
+void SettingsStoreTest::unreadableStoreIsNotOverwritten_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("systemError");
+    QTest::addColumn<int>("error");
+
+    QTest::newRow("read error") << int(files::ReadResult::Failed) << EIO << int(errPathFileAccess);
+    QTest::newRow("no access") << int(files::ReadResult::Failed) << EACCES << int(errPermissionDenied);
+    QTest::newRow("no plain file") << int(files::ReadResult::NotAFile) << 0 << int(errPathFileAccess);
+    QTest::newRow("too large") << int(files::ReadResult::TooLarge) << 0 << int(errPathFileAccess);
+}
+
+void SettingsStoreTest::unreadableStoreIsNotOverwritten()
+{
+    QFETCH(int, status);
+    QFETCH(int, systemError);
+    QFETCH(int, error);
+
+    const QByteArray before = "[Color]\nRed=10\nGreen=20\n[Settings]\nFormat=C\n";
+    QVERIFY(writeBytes(m_file, before));
+    settings::setFileReader([&](const QString &, qint64) {
+        files::ReadResult failed;
+        failed.status = files::ReadResult::Status(status);
+        failed.systemError = systemError;
+        return failed;
+    });
+    const auto restore = qScopeGuard([] { settings::setFileReader({}); });
+
+    QtPlatform platform(QStringLiteral("/opt/pelk"));
+    QCOMPARE(errorNumberOf([&] {
+                 platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Blue"), QStringLiteral("30"));
+             }),
+             error);
+    QCOMPARE(readBytes(m_file), before);
+    QCOMPARE(platform.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("192")),
+             QStringLiteral("192"));
+
+    settings::setFileReader({});
+    QCOMPARE(platform.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Green"), QString()),
+             QStringLiteral("20"));
+}
+
+void SettingsStoreTest::linkedStoreStaysALink()
+{
+    // Dotfiles kept elsewhere: the store is a link to the real file.
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("real.ini"));
+    QVERIFY(writeBytes(target, "[Color]\nRed=10\n"));
+    QDir().mkpath(QFileInfo(m_file).absolutePath());
+    QVERIFY(QFile::link(target, m_file));
+
+    QtPlatform platform(QStringLiteral("/opt/pelk"));
+    platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Green"), QStringLiteral("20"));
+    QVERIFY(QFileInfo(m_file).isSymLink());
+    QCOMPARE(readBytes(target), QByteArray("[Color]\nGreen=20\nRed=10\n"));
+    QCOMPARE(platform.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QString()), QStringLiteral("10"));
+    QFile::remove(m_file);
 }
 
 PELK_TEST_MAIN(SettingsStoreTest)

@@ -48,6 +48,8 @@ void SourceTextTest::stringLiteral_data()
     QTest::newRow("only a quote") << R"(")" << R"("""")";
     QTest::newRow("two quotes") << R"("")" << R"("""""")";
     QTest::newRow("apostrophe and ampersand stay") << "it's & more" << R"("it's & more")";
+    QTest::newRow("line breaks as constants") << "a\r\nb\rc\nd" << R"("a" & vbCrLf & "b" & vbCr & "c" & vbLf & "d")";
+    QTest::newRow("a break at each end") << "\nx\r" << R"("" & vbLf & "x" & vbCr & "")";
 }
 
 void SourceTextTest::stringLiteral()

@@ -3,6 +3,8 @@
 // that a test can fire, and switches that make host operations fail.
 #pragma once
 
+#include <stdexcept>
+
 #include "hostsdk/hostsdk.h"
 
 #include <QStringList>
@@ -33,6 +35,8 @@ public:
         void setBeginGroup(bool on) override { live().group = on; }
         void Delete() override
         {
+            if (host.failDeleteOddly)
+                throw std::logic_error("broken invariant");
             live().deleted = true;
             host.log << QStringLiteral("delete:") + caption;
         }
@@ -58,6 +62,7 @@ public:
     bool failCaption = false;
     bool failEvents = false;
     bool failEventsOddly = false; // with something that is not a std::exception
+    bool failDeleteOddly = false; // with an error that is neither the host's nor the platform's
 
     QStringList log;
     QList<std::shared_ptr<Entry>> entries; // every entry ever added, in order

@@ -6,6 +6,8 @@
 #include "shell/connect.h"
 #include "testmain.h"
 
+#include <QLoggingCategory>
+
 using namespace pelk;
 
 namespace {
@@ -241,6 +243,33 @@ private slots:
         auto next = connected(hostsdk::ext_cm_AfterStartup);
         QCOMPARE(visibleTools(*next), saved == QLatin1String("1") ? QStringList{kCaptions[0]} : QStringList());
         next->OnDisconnection(hostsdk::ext_dm_HostShutdown, custom);
+    }
+
+    void failedSaveAtDisconnectionIsSkippedAndLogged()
+    {
+        auto connect = connected(hostsdk::ext_cm_AfterStartup);
+        act(*connect, QStringLiteral("click:0"));
+        platform->saveSettingError = Error(errPermissionDenied);
+        QLoggingCategory::setFilterRules(QStringLiteral("pelk.connect.debug=true"));
+        QTest::ignoreMessage(QtDebugMsg, "skipped saving DisplayOnConnect: Permission denied");
+        connect->OnDisconnection(hostsdk::ext_dm_UserClosed, custom);
+        QLoggingCategory::setFilterRules(QString());
+
+        // The steps after the failed one ran; no box, nothing saved.
+        QVERIFY(host->menu().isEmpty());
+        for (int tool = 0; tool < 4; ++tool)
+            QVERIFY(!connect->toolWindow(tool));
+        QCOMPARE(visibleFormWindows(), 0);
+        QVERIFY(platform->msgBoxes.isEmpty());
+        QVERIFY(platform->settingWrites.isEmpty());
+    }
+
+    void otherFailuresAreNotSwallowed()
+    {
+        auto connect = connected(hostsdk::ext_cm_AfterStartup);
+        host->failDeleteOddly = true;
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, connect->OnDisconnection(hostsdk::ext_dm_UserClosed, custom));
+        host->failDeleteOddly = false;
     }
 
     void windowObjectIsReused_data()

@@ -68,7 +68,7 @@ private slots:
     void mainWritesTheAddInListKey()
     {
         FakePlatform platform;
-        platform.profileWriteResult = false; // a failed write is not looked at
+        platform.profileWriteError = Error(errPermissionDenied); // a failed write is not looked at
         AddIn::Main(platform);
         QCOMPARE(platform.profileWrites.size(), 1);
         const FakePlatform::ProfileWrite &write = platform.profileWrites[0];
@@ -145,7 +145,7 @@ private slots:
         for (const char *key : {"CLSID", "Description", "Interface", "TypeLib", "TypeLibName", "TypeLibVersion",
                                 "TypeLibLocale", "TypeLibHelpFile", "Module"})
             QVERIFY2(keys.contains(QLatin1String(key)), key);
-        platform.profileWriteResult = false;
+        platform.profileWriteError = Error(errPermissionDenied);
         QVERIFY(!registration::RegisterServer(platform, QStringLiteral("/m/libpelktulvane.so")));
     }
 

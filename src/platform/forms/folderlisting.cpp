@@ -1,7 +1,8 @@
 #include "folderlisting.h"
 
+#include "platform/utf8text.h"
+
 #include <QDir>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <numeric>
@@ -21,7 +22,6 @@ FolderEntries readFolder(const QString &path, int kinds)
         return entries;
     }
     const int fd = dirfd(dir);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     while (const dirent *entry = readdir(dir)) {
         const char *name = entry->d_name;
         if (name[0] == '.')
@@ -41,11 +41,10 @@ FolderEntries readFolder(const QString &path, int kinds)
                                                                 : nullptr;
         if (!list)
             continue;
-        utf8.resetState();
-        QString decoded = utf8.decode(QByteArrayView(name));
-        if (utf8.hasError())
+        std::optional<QString> decoded = validUtf8Text(QByteArrayView(name));
+        if (!decoded)
             continue; // no path built from it could name the file again
-        list->append(std::move(decoded));
+        list->append(std::move(*decoded));
     }
     closedir(dir);
     return entries;

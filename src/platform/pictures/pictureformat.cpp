@@ -1,6 +1,7 @@
 #include "pictureformat.h"
 
 #include <QtEndian>
+#include <QtNumeric>
 
 namespace pelk::pictures {
 
@@ -67,7 +68,30 @@ bool bitmapDataFits(qint64 dataOffset, qint64 width, qint64 height, qint64 bitsP
     if (width <= 0 || bitsPerPixel <= 0)
         return false;
     const qint64 stride = (width * bitsPerPixel + 31) / 32 * 4;
-    return dataOffset + stride * qAbs(height) <= fileSize;
+    // Header fields of up to 32 bits each: their product can pass 63 bits.
+    qint64 rows = 0, end = 0;
+    return !qMulOverflow(stride, qAbs(height), &rows) && !qAddOverflow(dataOffset, rows, &end) && end <= fileSize;
+}
+// Whether the first image of a GIF has pixels: an image of 0 x 0 decodes as
+// its empty screen. Unknown (true) when the head ends before it.
+bool firstGifImageHasPixels(QByteArrayView head)
+{
+    qsizetype at = 13;
+    if (head.size() > 10 && (quint8(head[10]) & 0x80))
+        at += 3 * (qsizetype(2) << (quint8(head[10]) & 7));
+    while (at < head.size()) {
+        const char kind = head[at];
+        if (kind == ',')
+            return at + 9 > head.size() || (le16(head, at + 5) != 0 && le16(head, at + 7) != 0);
+        if (kind != '!' || at + 2 > head.size())
+            return true; // the trailer or damage: the decoder judges it
+        // An extension: its label, then data blocks up to an empty one.
+        at += 2;
+        while (at < head.size() && head[at] != 0)
+            at += 1 + quint8(head[at]);
+        ++at;
+    }
+    return true;
 }
 } // namespace
 
@@ -110,7 +134,7 @@ bool looksComplete(PictureFormat format, QByteArrayView head, QByteArrayView tai
         qsizetype last = tail.size() - 1;
         while (last >= 0 && tail[last] == '\0')
             --last;
-        return last >= 0 && tail[last] == ';';
+        return last >= 0 && tail[last] == ';' && firstGifImageHasPixels(head);
     }
     default: return true;
     }

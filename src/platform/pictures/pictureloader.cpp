@@ -101,10 +101,15 @@ Picture decode(const QString &path, const QSize &shownSize, const DecodeLimits &
             throw Error(errInvalidPicture);
         picture.fullSize = declared.isValid() ? declared : picture.image.size();
     }
+    // A picture of no pixels (a GIF whose only image is 0 x 0) is no picture.
+    if (picture.fullSize.isEmpty())
+        throw Error(errInvalidPicture);
     // Shrink what the decoder could not (or not exactly) to the shown size.
     const QSize target = decodeSize(picture.fullSize, shownSize);
     if (picture.image.size() != target)
         picture.image = picture.image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (picture.image.isNull())
+        throw Error(errInvalidPicture);
     return picture;
 }
 

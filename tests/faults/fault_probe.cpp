@@ -1,0 +1,72 @@
+// One operation on the per-user files, for the fault tests to run in a
+// process of its own that they can stop: a reader that hangs on a pipe or
+// eats memory on a device must not take the test with it.
+//   fault_probe get | save | main | addins | class | open PATH
+#include "host/addinlist.h"
+#include "msgbox_wizard/wizard_files.h"
+#include "platform/fakeplatform.h"
+#include "platform/paths.h"
+#include "platform/qtplatform.h"
+#include "shell/addin.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+using namespace pelk;
+
+namespace {
+
+QString run(const QStringList &args)
+{
+    QtPlatform platform(QCoreApplication::applicationDirPath());
+    const QString app = platform.App().Title;
+    const QString what = args.value(1);
+    if (what == QLatin1String("get"))
+        return platform.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("192"));
+    if (what == QLatin1String("save")) {
+        try {
+            platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("1"));
+            return QStringLiteral("saved");
+        } catch (const Error &error) {
+            return QStringLiteral("error %1").arg(error.number());
+        }
+    }
+    if (what == QLatin1String("main")) {
+        AddIn::Main(platform);
+        return QStringLiteral("done");
+    }
+    if (what == QLatin1String("addins"))
+        return host::addInProgIds(host::readFileBytes(paths::resolveProfileFile(QStringLiteral("vbaddin.ini"))))
+            .join(QLatin1Char(','));
+    if (what == QLatin1String("class")) {
+        const auto record = host::findClass(host::readFileBytes(paths::classRegistryFile()),
+                                            QStringLiteral("PelkTulvane.Connect"));
+        return record ? record->modulePath : QStringLiteral("none");
+    }
+    if (what == QLatin1String("open")) {
+        FakePlatform fake;
+        CommonDialog dialog(fake);
+        QWidget parent;
+        auto *title = new forms::TextBox(&parent);
+        auto *message = new forms::MultiLineTextBox(&parent);
+        title->setText(QStringLiteral("title"));
+        message->setText(QStringLiteral("message"));
+        fake.fileDialogAnswers.enqueue(args.value(2));
+        wizard_files::Open(fake, dialog, {title, message}, QStringLiteral("Text Files *.txt|*.txt"));
+        QStringList seen{title->Text(), message->Text()};
+        for (const FakePlatform::MsgBoxCall &box : std::as_const(fake.msgBoxes))
+            seen << QStringLiteral("box %1: %2").arg(box.buttons).arg(box.prompt);
+        return seen.join(QLatin1Char('|'));
+    }
+    return QStringLiteral("usage: fault_probe get | save | main | addins | class | open PATH");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    std::fputs(qUtf8Printable(run(QCoreApplication::arguments())), stdout);
+    return 0;
+}
