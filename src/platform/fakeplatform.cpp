@@ -87,6 +87,12 @@ bool FakePlatform::WritePrivateProfileStringA(const QByteArray &section, const Q
     return profileWriteResult;
 }
 
+bool FakePlatform::IsFolderWritable(const QString &folder)
+{
+    writableChecks.append(folder);
+    return foldersWritable;
+}
+
 Picture FakePlatform::LoadPicture(const QString &path, const QSize &shownSize)
 {
     pictureLoads.append(path);

@@ -106,6 +106,12 @@ bool QtPlatform::WritePrivateProfileStringA(const QByteArray &section, const QBy
     return ini::writeProfileString(path, section, key, value);
 }
 
+bool QtPlatform::IsFolderWritable(const QString &folder)
+{
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable();
+}
+
 Picture QtPlatform::LoadPicture(const QString &path, const QSize &shownSize)
 {
     return pictures::load(path, shownSize);
