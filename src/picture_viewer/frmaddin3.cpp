@@ -5,6 +5,7 @@
 #include "about/maker.h"
 #include "about/programicon.h"
 #include "platform/forms/twips.h"
+#include "platform/windowplacement.h"
 
 #include <QLayout>
 #include <QMenuBar>
@@ -320,6 +321,7 @@ void frmAddIn3::allowMaximise(bool allow)
 {
     forms::FormWindow *w = window();
     if (allow) {
+        m_normalFramePosition = w->frameGeometry().topLeft();
         w->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
         w->clientArea()->setMinimumSize(0, 0);
         w->clientArea()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -332,6 +334,8 @@ void frmAddIn3::allowMaximise(bool allow)
     } else {
         w->setClientSize(6600, 3120);
         w->setFixedBorder(true);
+        // Back where the user had it, not where the full screen began.
+        placeFrame(w, m_normalFramePosition);
     }
 }
 

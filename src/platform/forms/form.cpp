@@ -144,16 +144,6 @@ int whatsThisHelpID(const QWidget *control)
     return control->property(kWhatsThisProperty).toInt();
 }
 
-void centerOnScreen(QWidget *window)
-{
-    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect available = screen->availableGeometry();
-    const QSize size = window->frameGeometry().size();
-    window->move(available.center() - QPoint(size.width() / 2, size.height() / 2));
-}
-
 // ---------------------------------------------------------------------------
 
 FormWindow::FormWindow(Form &form) : m_form(form), m_client(new QWidget(this))
