@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QStorageInfo>
 #include <QStyle>
@@ -105,6 +106,10 @@ DirListBox::DirListBox(QWidget *parent) : QTreeWidget(parent)
     setIndentation(10);
     // Nothing here folds: an indented list without branch arrows.
     setStyleSheet(QStringLiteral("QTreeView::branch { image: none; border-image: none; }"));
+    // Names are never cut short: a list too narrow for one scrolls sideways.
+    setTextElideMode(Qt::ElideNone);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformRowHeights(true);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
