@@ -83,7 +83,9 @@ void frmAddIn3::createControls(forms::FormWindow *window)
     forms::setWhatsThisHelpID(u.Label1, 409);
 
     u.Label2 = new forms::Label(QStringLiteral("1"), client);
-    forms::name(u.Label2, QStringLiteral("Label2"), QStringLiteral("Speed value"));
+    // Read out as its number; what the number is, as its description.
+    forms::name(u.Label2, QStringLiteral("Label2"));
+    u.Label2->setAccessibleDescription(QStringLiteral("Speed value"));
     place(u.Label2, 3960, 2760, 90, 195);
     u.Label2->setAutoSize(true);
     forms::setWhatsThisHelpID(u.Label2, 409);

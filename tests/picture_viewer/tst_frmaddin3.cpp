@@ -9,6 +9,7 @@
 #include "platform/forms/twips.h"
 #include "platform/pictures/pictureloader.h"
 
+#include <QAccessible>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -120,6 +121,25 @@ class TestPictureViewer : public QObject {
     }
 
 private slots:
+    // A screen reader hears the caption the user sees, and the value shown.
+    void accessibleNamesFollowCaptions()
+    {
+        const auto spoken = [](QWidget *control) {
+            return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        };
+        QCOMPARE(spoken(ui().cmdScan), QStringLiteral("Scan"));
+        QCOMPARE(spoken(ui().Label2), QStringLiteral("5"));
+        openFolder(pictureFolder());
+        QTest::mouseClick(ui().cmdScan, Qt::LeftButton);
+        QCOMPARE(spoken(ui().cmdScan), QStringLiteral("Stop"));
+        ui().UpDown1->up();
+        QCOMPARE(spoken(ui().Label2), QStringLiteral("6"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(ui().Label2)->text(QAccessible::Description),
+                 QStringLiteral("Speed value"));
+        QCOMPARE(spoken(ui().cmdSuper), QStringLiteral("Super Size"));
+        QCOMPARE(spoken(ui().Image1), QStringLiteral("Picture"));
+    }
+
     void init()
     {
         m_platform = std::make_unique<FakePlatform>();

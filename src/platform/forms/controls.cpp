@@ -12,10 +12,28 @@
 
 namespace pelk::forms {
 
+namespace {
+
+QString caption(const QWidget *control)
+{
+    QString text;
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+        text = button->text();
+    else if (const auto *label = qobject_cast<const QLabel *>(control))
+        text = label->text();
+    else if (const auto *frame = qobject_cast<const QGroupBox *>(control))
+        text = frame->title();
+    return text.remove(QLatin1Char('&'));
+}
+
+} // namespace
+
 void name(QWidget *control, const QString &objectName, const QString &accessibleName)
 {
     control->setObjectName(objectName);
-    if (!accessibleName.isEmpty())
+    // A control named by its caption is left to Qt, which reads the caption
+    // as its name, so the name follows when the caption changes.
+    if (!accessibleName.isEmpty() && accessibleName != caption(control))
         control->setAccessibleName(accessibleName);
 }
 

@@ -18,7 +18,7 @@
 namespace pelk::forms {
 
 // Gives a control its object name and the accessible name a screen reader
-// reads for it.
+// reads for it; a name that is the control's caption follows the caption.
 void name(QWidget *control, const QString &objectName, const QString &accessibleName = QString());
 
 // A caption, sized to its text when AutoSize is on.
