@@ -95,10 +95,9 @@ MessageBoxDialog::MessageBoxDialog(const QString &prompt, int buttons, const QSt
     layout->addLayout(buttonLayout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    // Tab moves through the buttons first; the text comes last.
+    // Tab goes round the buttons; the text takes the focus only by a click.
     for (int i = 1; i < m_buttons.size(); ++i)
         setTabOrder(m_buttons[i - 1], m_buttons[i]);
-    setTabOrder(m_buttons.last(), text);
 
     QPushButton *defaultButton = m_buttons.value(m_style.defaultIndex);
     defaultButton->setDefault(true);
