@@ -5,7 +5,6 @@
 #include "about/maker.h"
 #include "about/programicon.h"
 #include "platform/forms/twips.h"
-#include "platform/windowplacement.h"
 
 #include <QLayout>
 #include <QMenuBar>
@@ -323,7 +322,7 @@ void frmAddIn3::allowMaximise(bool allow)
 {
     forms::FormWindow *w = window();
     if (allow) {
-        m_normalFramePosition = w->frameGeometry().topLeft();
+        m_normalPosition = w->geometry().topLeft();
         w->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
         w->clientArea()->setMinimumSize(0, 0);
         w->clientArea()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -336,8 +335,10 @@ void frmAddIn3::allowMaximise(bool allow)
     } else {
         w->setClientSize(6600, 3120);
         w->setFixedBorder(true);
-        // Back where the user had it, not where the full screen began.
-        placeFrame(w, m_normalFramePosition);
+        // Back where the user had it, not where the full screen began: the
+        // window itself where it was, so its frame is where it was too.
+        w->layout()->activate();
+        w->setGeometry(QRect(m_normalPosition, w->size()));
     }
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QPoint>
+#include <Qt>
 
 class QWidget;
 
@@ -17,5 +18,11 @@ void placeFrame(QWidget *window, const QPoint &topLeft);
 // The frame goes to the middle of the available area of the window's screen:
 // at once when the window is shown, else when it is next shown.
 void centerFrame(QWidget *window);
+
+// Sets a window's state so that the window manager hears of it: a hidden
+// window is maximised or minimised once it is shown again.
+void setWindowStateWhenShown(QWidget *window, Qt::WindowStates state);
+// The state last asked for, also while it waits for the window to show.
+Qt::WindowStates windowStateAsked(const QWidget *window);
 
 } // namespace pelk

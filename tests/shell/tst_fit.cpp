@@ -70,8 +70,8 @@ QStringList misfits(QWidget *window)
                                                            || qobject_cast<QRadioButton *>(button))) {
             const bool check = qobject_cast<QCheckBox *>(button);
             QStyle *style = button->style();
-            const int indicator = style->pixelMetric(check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth,
-                                                     nullptr, button);
+            const int indicator = style->pixelMetric(
+                check ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth, nullptr, button);
             const int spacing = style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing
                                                          : QStyle::PM_RadioButtonLabelSpacing,
                                                    nullptr, button);
