@@ -96,6 +96,7 @@ private slots:
     void longPromptFitsTheScreen();
     void promptNeverScrollsWhenItFits_data();
     void promptNeverScrollsWhenItFits();
+    void titleShowsWhole();
     void tabMovesBetweenTheButtons_data();
     void tabMovesBetweenTheButtons();
     void windowKind_data();
@@ -509,6 +510,19 @@ void MessageBoxTest::promptNeverScrollsWhenItFits()
         QVERIFY(!text->verticalScrollBar()->isVisible());
         QVERIFY2(text->document()->size().height() <= text->viewport()->height(), qPrintable(text->toPlainText()));
     }
+}
+
+// A short prompt under a long title: the box is wide enough for the title
+// bar to show the title whole, not cut short by the window manager.
+void MessageBoxTest::titleShowsWhole()
+{
+    const QString title = QStringLiteral("A title longer than its prompt");
+    MessageBoxDialog box(QStringLiteral("Hi"), 0, title, {}, nullptr);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QFont bold = box.font();
+    bold.setBold(true);
+    QVERIFY(box.width() > QFontMetrics(bold).horizontalAdvance(title) + 60);
 }
 
 void MessageBoxTest::tabMovesBetweenTheButtons_data()
