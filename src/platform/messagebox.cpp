@@ -40,7 +40,7 @@ QString iconName(MsgBoxIcon icon)
 // three fifths of the screen.
 int titleRoom(const QString &title, const QScreen *screen)
 {
-    constexpr int kIconAndButtons = 100;
+    constexpr int kIconAndButtons = 150;
     QFont bold = QApplication::font();
     bold.setBold(true);
     const int room = QFontMetrics(bold).horizontalAdvance(title) + kIconAndButtons;
