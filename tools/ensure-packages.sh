@@ -15,8 +15,11 @@ pelk_build_packages=(
 pelk_runtime_packages=(
   libqt6svg6 libqt6sql6-sqlite fonts-urw-base35 fonts-dejavu-core
 )
-# For the tests only.
-pelk_test_packages=(desktop-file-utils appstream)
+# For the tests only: the installation's validators, and what the
+# end-to-end tests need to run the programs on an X server of their own
+# (Xvfb) with a window manager (openbox), and drive and read it with
+# xdotool, xprop and xwininfo (x11-utils) and xclip.
+pelk_test_packages=(desktop-file-utils appstream xvfb openbox xdotool x11-utils xclip)
 # For the benchmarks only: the programs they compare against.
 pelk_bench_packages=(libjpeg-turbo-progs libvips-tools)
 # For fuzzing (tools/fuzz): clang with libFuzzer and the sanitizer runtimes.

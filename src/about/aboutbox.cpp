@@ -65,6 +65,20 @@ void shrinkToFit(QLabel *label)
     label->setFont(font);
 }
 
+// The author line's design width: beyond it the line would run into OK.
+constexpr double kAuthorWidth = 2850;
+
+// Steps the font of a label that sizes itself down until its text is no
+// wider than `width`.
+void narrowToFit(QLabel *label, int width)
+{
+    QFont font = label->font();
+    while (font.pointSizeF() > 6 && QFontMetrics(font).size(0, label->text()).width() > width)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+    label->adjustSize();
+}
+
 // A window that belongs to another platform (a new connection in the same
 // process) is replaced by a fresh one.
 template <class T> T &instanceOf(Platform &platform, std::unique_ptr<T> &slot)
@@ -141,7 +155,7 @@ void AboutBox::createControls(forms::FormWindow *window)
 
     ui.Label1 = new forms::Label(QString(), client);
     forms::name(ui.Label1, QStringLiteral("Label1"));
-    place(ui.Label1, m_design.authorLeft, m_design.authorTop, 2850, 195);
+    place(ui.Label1, m_design.authorLeft, m_design.authorTop, kAuthorWidth, 195);
     ui.Label1->setAutoSize(true);
 
     // OK is the default and the cancel button: Enter and Esc press it.
@@ -159,6 +173,7 @@ void AboutBox::Form_Load()
     shrinkToFit(m_ui->lblDescription[0]);
     m_ui->lblVersion->setCaption(versionText(platform().App()));
     m_ui->Label1->setCaption(authorLine());
+    narrowToFit(m_ui->Label1, forms::twips(kAuthorWidth));
 }
 
 void AboutBox::cmdOK_Click()

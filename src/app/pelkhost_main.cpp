@@ -28,7 +28,8 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pelkhost"));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(kHostTitle));
+    // No application display name: on X11 Qt would append it to the title of
+    // every window, the add-in's tools and boxes included.
 
     pelk::QtPlatform platform(QApplication::applicationDirPath());
     // The add-ins shipped beside the host that a first start registers load

@@ -6,6 +6,7 @@
 #include "about/maker.h"
 #include "about/programicon.h"
 #include "platform/forms/twips.h"
+#include "platform/windowplacement.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -240,8 +241,7 @@ void frmAddIn2::createControls(forms::FormWindow *window)
     connect(u.MnuAbout, &MenuItem::Click, this, &frmAddIn2::mnuAbout_Click);
     connect(u.mnuWhatisthis, &MenuItem::Click, this, &frmAddIn2::mnuWhatisthis_Click);
 
-    window->adjustSize();
-    forms::centerOnScreen(window);
+    centerFrame(window);
 }
 
 void frmAddIn2::releaseControls()

@@ -7,8 +7,10 @@
 
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 
 #include <utility>
 
@@ -53,7 +55,12 @@ HostWindow::HostWindow(Platform &platform, const HostOptions &options, QWidget *
     });
     m_connections = std::make_unique<AddInConnections>(m_platform, m_ide);
     buildMenus();
-    resize(800, 560);
+    // On a small screen (or a large one at a high scale) the window shrinks
+    // to nine tenths of it.
+    QSize size(800, 560);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize() * 9 / 10);
+    resize(size);
 }
 
 HostWindow::~HostWindow()

@@ -7,6 +7,7 @@
 #include "about/programicon.h"
 #include "msgbox_wizard/wizard_files.h"
 #include "platform/forms/twips.h"
+#include "platform/windowplacement.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -179,8 +180,7 @@ void frmAddIn1::createControls(forms::FormWindow *window)
 void frmAddIn1::Form_Load()
 {
     // Centred on the screen at every load.
-    window()->adjustSize();
-    forms::centerOnScreen(window());
+    centerFrame(window());
 }
 
 void frmAddIn1::Build_Copy()

@@ -5,6 +5,7 @@
 #include "about/aboutbox.h"
 #include "about/programicon.h"
 #include "platform/forms/twips.h"
+#include "platform/windowplacement.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -234,9 +235,10 @@ void frmAddIn::createControls(forms::FormWindow *window)
     u.Text3->setToolTip(QStringLiteral("Context Help Number if you know it. If not the default is number 1"));
     u.Text3->setMaxLength(4);
     place(u.Text3, 2640, 3840, 615, 375);
-    // Labels are at least as wide as their caption.
+    // Labels are at least as wide as their caption, and as tall as its lines.
     for (forms::Label *label : {u.Label1, u.Label2})
         label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    u.Label3->resize(u.Label3->width(), std::max(u.Label3->height(), u.Label3->heightForWidth(u.Label3->width())));
 
     // The default-button grid.
     u.Frame2 = new forms::Frame(QStringLiteral("Select default button"), client);
@@ -402,7 +404,7 @@ void frmAddIn::Form_Load()
 
     QScreen *screen = window()->screen();
     const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
-    window()->move(origin + QPoint(forms::twips(1000), 0));
+    placeFrame(window(), origin + QPoint(forms::twips(1000), 0));
     m_ui->Text1->setMaxLength(1024);
     m_ui->Text2->setMaxLength(1024);
 }

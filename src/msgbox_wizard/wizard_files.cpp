@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QStringDecoder>
 
 namespace pelk::wizard_files {
@@ -105,9 +106,22 @@ QString titleFromFileTitle(const QString &fileTitle)
     return title == QLatin1String("Untitled") ? QString() : title;
 }
 
-QString proposedFileName(const AppInfo &app, const QString &title)
+QString proposedFileName(const AppInfo &app, const QString &title, bool programFolderWritable)
 {
-    return app.Path + QLatin1Char('/') + (title.isEmpty() ? QStringLiteral("Untitled") : title);
+    QString folder = app.Path;
+    if (!programFolderWritable) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty())
+            folder = QDir::homePath();
+    }
+    return folder + QLatin1Char('/') + (title.isEmpty() ? QStringLiteral("Untitled") : title);
+}
+
+QString savedFileName(const QString &chosen)
+{
+    if (!QFileInfo(chosen).suffix().isEmpty())
+        return chosen;
+    return chosen + (chosen.endsWith(QLatin1Char('.')) ? QStringLiteral("txt") : QStringLiteral(".txt"));
 }
 
 void Open(Platform &platform, CommonDialog &dialog, const Fields &fields, const QString &filter)
@@ -135,12 +149,13 @@ void Save(Platform &platform, CommonDialog &dialog, const Fields &fields, const 
           const std::function<void(int)> &overwriteAnswer)
 {
     dialog.Filter = filter;
-    dialog.FileName = proposedFileName(platform.App(), fields.title->Text());
+    const AppInfo &app = platform.App();
+    dialog.FileName = proposedFileName(app, fields.title->Text(), platform.IsFolderWritable(app.Path));
     QString path;
     try {
         dialog.CancelError = true;
         dialog.ShowSave();
-        path = dialog.FileName;
+        path = savedFileName(dialog.FileName);
     } catch (const Error &) {
         return; // cancelled: nothing is written
     }

@@ -24,8 +24,13 @@ std::optional<QString> messageFromFile(const QByteArray &bytes, QString *error);
 // (errInvalidProcedureCall) for a name shorter than four characters.
 QString titleFromFileTitle(const QString &fileTitle);
 
-// The name Save proposes: the program's folder, then the title or "Untitled".
-QString proposedFileName(const AppInfo &app, const QString &title);
+// The name Save proposes: the title or "Untitled", in the program's folder
+// when the user can write there, else in the user's documents folder.
+QString proposedFileName(const AppInfo &app, const QString &title, bool programFolderWritable = true);
+
+// The name Save writes: the chosen one, with ".txt" added when it has no
+// extension, so that Open can take the title back from it.
+QString savedFileName(const QString &chosen);
 
 // The fields a wizard keeps in its files.
 struct Fields {

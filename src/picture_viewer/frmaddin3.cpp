@@ -82,7 +82,9 @@ void frmAddIn3::createControls(forms::FormWindow *window)
     forms::setWhatsThisHelpID(u.Label1, 409);
 
     u.Label2 = new forms::Label(QStringLiteral("1"), client);
-    forms::name(u.Label2, QStringLiteral("Label2"), QStringLiteral("Speed value"));
+    // Read out as its number; what the number is, as its description.
+    forms::name(u.Label2, QStringLiteral("Label2"));
+    u.Label2->setAccessibleDescription(QStringLiteral("Speed value"));
     place(u.Label2, 3960, 2760, 90, 195);
     u.Label2->setAutoSize(true);
     forms::setWhatsThisHelpID(u.Label2, 409);
@@ -320,6 +322,7 @@ void frmAddIn3::allowMaximise(bool allow)
 {
     forms::FormWindow *w = window();
     if (allow) {
+        m_normalPosition = w->geometry().topLeft();
         w->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
         w->clientArea()->setMinimumSize(0, 0);
         w->clientArea()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -332,6 +335,10 @@ void frmAddIn3::allowMaximise(bool allow)
     } else {
         w->setClientSize(6600, 3120);
         w->setFixedBorder(true);
+        // Back where the user had it, not where the full screen began: the
+        // window itself where it was, so its frame is where it was too.
+        w->layout()->activate();
+        w->setGeometry(QRect(m_normalPosition, w->size()));
     }
 }
 

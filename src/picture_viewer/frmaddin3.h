@@ -86,6 +86,7 @@ private:
     QString selectedFullPath();
     // Lets the window be maximised while super-sized; fixed otherwise.
     void allowMaximise(bool allow);
+    QPoint m_normalPosition; // the window's place before Super Size
     // Asks for the pictures of the list from index `from` on to be decoded
     // ahead, for the box's size.
     void readAhead(int from);

@@ -90,6 +90,12 @@ void FakePlatform::WritePrivateProfileStringA(const QByteArray &section, const Q
         throw *profileWriteError;
 }
 
+bool FakePlatform::IsFolderWritable(const QString &folder)
+{
+    writableChecks.append(folder);
+    return foldersWritable;
+}
+
 Picture FakePlatform::LoadPicture(const QString &path, const QSize &shownSize)
 {
     pictureLoads.append(path);

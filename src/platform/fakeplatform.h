@@ -101,6 +101,12 @@ public:
     void WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key, const QByteArray &value,
                                     const QByteArray &fileName) override;
 
+    // Whether folders can be written: the program's folder included, though
+    // the fake's one does not exist.
+    bool foldersWritable = true;
+    QStringList writableChecks;
+    bool IsFolderWritable(const QString &folder) override;
+
     // Pictures: by default decoded by `pictureLoader` (set it to the real
     // decoder in tests that need real formats); every request is recorded.
     QStringList pictureLoads;

@@ -3,10 +3,12 @@
 #include "platform.h"
 #include "promptarea.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 
 namespace pelk {
@@ -31,6 +33,18 @@ QString iconName(MsgBoxIcon icon)
     case MsgBoxIcon::Exclamation: return QStringLiteral("Exclamation");
     default: return QStringLiteral("Information");
     }
+}
+
+// The width at which a title bar shows `title` whole beside the window
+// manager's icon and buttons (its font is commonly the bold one), up to
+// three fifths of the screen.
+int titleRoom(const QString &title, const QScreen *screen)
+{
+    constexpr int kIconAndButtons = 150;
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const int room = QFontMetrics(bold).horizontalAdvance(title) + kIconAndButtons;
+    return screen ? qMin(room, screen->availableGeometry().width() * 3 / 5) : room;
 }
 
 } // namespace
@@ -94,11 +108,11 @@ MessageBoxDialog::MessageBoxDialog(const QString &prompt, int buttons, const QSt
     layout->addWidget(messagePanel, 1);
     layout->addLayout(buttonLayout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    messagePanel->setMinimumWidth(titleRoom(title, parent ? parent->screen() : QGuiApplication::primaryScreen()));
 
-    // Tab moves through the buttons first; the text comes last.
+    // Tab goes round the buttons; the text takes the focus only by a click.
     for (int i = 1; i < m_buttons.size(); ++i)
         setTabOrder(m_buttons[i - 1], m_buttons[i]);
-    setTabOrder(m_buttons.last(), text);
 
     QPushButton *defaultButton = m_buttons.value(m_style.defaultIndex);
     defaultButton->setDefault(true);

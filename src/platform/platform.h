@@ -131,6 +131,10 @@ public:
     virtual void WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key,
                                             const QByteArray &value, const QByteArray &fileName) = 0;
 
+    // Whether the user can create files in `folder` (an installed program's
+    // folder usually is not theirs to write).
+    virtual bool IsFolderWritable(const QString &folder) = 0;
+
     // Reads the picture at `path`, decoded no larger than needed to fill
     // `shownSize` (an empty size means full size). Throws Error when the file
     // is missing or is not a readable picture; never crashes or hangs. A

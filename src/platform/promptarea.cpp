@@ -28,6 +28,8 @@ PromptArea::PromptArea(const QString &prompt, QWidget *parent) : QTextEdit(paren
     setAcceptRichText(false);
     setPlainText(text);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Tab goes round the box's buttons; a click selects in the text.
+    setFocusPolicy(Qt::ClickFocus);
     setTabChangesFocus(true);
     setFrameShape(QFrame::NoFrame);
     setLineWrapMode(QTextEdit::WidgetWidth);
@@ -50,6 +52,22 @@ QSize PromptArea::maximumShownSize() const
 
 QSize PromptArea::sizeHint() const
 {
+    return textSize(nullptr);
+}
+
+void PromptArea::showEvent(QShowEvent *event)
+{
+    // A scroll bar only for a text taller than the box may grow. One that
+    // came with a passing size would narrow the text, wrap it onto one more
+    // line and stay, hiding the last word.
+    bool tooTall = false;
+    textSize(&tooTall);
+    setVerticalScrollBarPolicy(tooTall ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    QTextEdit::showEvent(event);
+}
+
+QSize PromptArea::textSize(bool *tooTall) const
+{
     const QSize limit = maximumShownSize();
     QTextDocument probe;
     probe.setDefaultFont(font());
@@ -60,6 +78,8 @@ QSize PromptArea::sizeHint() const
     const int width = qMin(int(std::ceil(probe.idealWidth())) + 1, limit.width());
     probe.setTextWidth(width);
     const int height = int(std::ceil(probe.size().height()));
+    if (tooTall)
+        *tooTall = height > limit.height();
     if (height <= limit.height())
         return {width, height};
     // Too tall: what fits, and a scroll bar beside the text.

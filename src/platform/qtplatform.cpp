@@ -104,6 +104,12 @@ void QtPlatform::WritePrivateProfileStringA(const QByteArray &section, const QBy
     ini::writeProfileString(path, section, key, value);
 }
 
+bool QtPlatform::IsFolderWritable(const QString &folder)
+{
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable();
+}
+
 Picture QtPlatform::LoadPicture(const QString &path, const QSize &shownSize)
 {
     return pictures::load(path, shownSize);

@@ -32,6 +32,7 @@ public:
 
     void WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key, const QByteArray &value,
                                     const QByteArray &fileName) override;
+    bool IsFolderWritable(const QString &folder) override;
 
     Picture LoadPicture(const QString &path, const QSize &shownSize) override;
     void LoadPictureAhead(const QStringList &paths, const QSize &shownSize) override;

@@ -6,6 +6,8 @@
 #include "platform/forms/twips.h"
 #include "testmain.h"
 
+#include <QClipboard>
+
 #include <QFuture>
 #include <QMenuBar>
 #include <QPromise>
@@ -86,6 +88,9 @@ private slots:
     void multiLineTextUsesCrLf_data();
     void multiLineTextUsesCrLf();
     void multiLineMaxLengthCountsCrLf();
+    void pasteKeepsWhatFits_data();
+    void pasteKeepsWhatFits();
+    void multiLineLongTextByCodeCanShrink();
     void timerIntervalZeroRaisesNoTicks();
     void imageBoxTakesArrivingPictures();
 };
@@ -323,6 +328,77 @@ void FormsTest::multiLineMaxLengthCountsCrLf()
     QTest::keyClick(&box, Qt::Key_Return); // two characters: 4 in all
     QTest::keyClicks(&box, QStringLiteral("cd"));
     QCOMPARE(box.Text(), QStringLiteral("ab\r\nc"));
+}
+
+void FormsTest::pasteKeepsWhatFits_data()
+{
+    QTest::addColumn<bool>("multiLine");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("selectFrom"); // -1: the cursor at the end, nothing selected
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+
+    const QString x2000(2000, QLatin1Char('x'));
+    QTest::newRow("message: long paste after abc") << true << "abc" << -1 << x2000 << "abc" + QString(1021, 'x');
+    QTest::newRow("title: long paste after abc") << false << "abc" << -1 << x2000 << "abc" + QString(1021, 'x');
+    QTest::newRow("message: replaces the selection") << true << "abcdef" << 3 << x2000 << "abc" + QString(1021, 'x');
+    QTest::newRow("message: a line break takes two") << true << QString(1020, 'a') << -1 << "b\nc\nd"
+                                                      << QString(1020, 'a') + "b\r\nc";
+    QTest::newRow("message: a line break is not split") << true << QString(1022, 'a') << -1 << "b\nc"
+                                                        << QString(1022, 'a') + "b";
+    QTest::newRow("message: pasted CR LF counts two") << true << QString(1019, 'a') << -1 << "b\r\nc\r\nd"
+                                                      << QString(1019, 'a') + "b\r\nc";
+    QTest::newRow("message: full, nothing goes in") << true << QString(1024, 'a') << -1 << "b" << QString(1024, 'a');
+    QTest::newRow("message: short paste whole") << true << "abc" << -1 << "de\nf" << "abcde\r\nf";
+}
+
+void FormsTest::pasteKeepsWhatFits()
+{
+    QFETCH(bool, multiLine);
+    QFETCH(QString, before);
+    QFETCH(int, selectFrom);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+
+    QWidget window;
+    TextBox title(&window);
+    title.setMaxLength(1024);
+    MultiLineTextBox message(&window);
+    message.setMaxLength(1024);
+    QWidget *box = multiLine ? static_cast<QWidget *>(&message) : &title;
+    window.show();
+    box->setFocus();
+    // Typed, as the user does; the end selected with Shift+Home is replaced.
+    if (multiLine) {
+        message.setPlainText(before);
+        message.setText(message.Text()); // as if typed: the box holds CR LF
+        message.moveCursor(QTextCursor::End);
+        if (selectFrom >= 0) {
+            QTextCursor cursor = message.textCursor();
+            cursor.setPosition(selectFrom, QTextCursor::KeepAnchor);
+            message.setTextCursor(cursor);
+        }
+    } else {
+        title.setText(before);
+        title.end(false);
+    }
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(multiLine ? message.Text() : title.Text(), after);
+}
+
+void FormsTest::multiLineLongTextByCodeCanShrink()
+{
+    // A file's message longer than the limit loads whole; the user can then
+    // delete from it, but not add to it.
+    MultiLineTextBox box(nullptr);
+    box.setMaxLength(4);
+    box.setText(QStringLiteral("abcdef"));
+    box.moveCursor(QTextCursor::End);
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QCOMPARE(box.Text(), QStringLiteral("abcde"));
+    QTest::keyClicks(&box, QStringLiteral("x"));
+    QCOMPARE(box.Text(), QStringLiteral("abcde"));
 }
 
 void FormsTest::timerIntervalZeroRaisesNoTicks()

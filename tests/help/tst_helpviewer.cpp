@@ -5,10 +5,12 @@
 #include "platform/platform.h"
 #include "testmain.h"
 
+#include <QDesktopServices>
 #include <QDialog>
 #include <QHelpContentWidget>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 
 using namespace pelk;
 using pelk::help::HelpViewer;
@@ -37,6 +39,15 @@ template <typename T> T *findNamed(QWidget *parent, const QString &accessibleNam
     }
     return nullptr;
 }
+
+// Takes the links handed to the desktop.
+class LinkCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
 
 int viewerWindows()
 {
@@ -359,23 +370,92 @@ private slots:
         QVERIFY(!viewer());
     }
 
-    // Asked from a modal box (its Help button), the viewer must be usable
-    // above it, and stop being modal once the box is gone.
-    void usableOverModalBox()
+    // Asked from a modal box (its Help button), the viewer is an ordinary
+    // window beside the box: both take clicks, and the box still answers.
+    void usableBesideModalBox()
     {
         QDialog box;
+        auto *ok = new QPushButton(QStringLiteral("OK"), &box);
+        connect(ok, &QPushButton::clicked, &box, &QDialog::accept);
         box.setWindowModality(Qt::ApplicationModal);
         box.show();
-        QCOMPARE(QApplication::activeModalWidget(), &box);
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
         QCOMPARE(help::winHelp(&box, kHelpFile, help::HELP_CONTEXT, 2), 1);
-        QCOMPARE(QApplication::activeModalWidget(), viewer());
-        // A second request while the box is still open keeps it so.
+        QVERIFY(QTest::qWaitForWindowExposed(viewer()));
+        QCOMPARE(viewer()->windowModality(), Qt::NonModal);
+        QCOMPARE(QApplication::activeModalWidget(), &box);
+
+        // The viewer takes a click (the window system refuses clicks on a
+        // window that a modal box blocks).
+        QPushButton *backButton = nullptr;
+        for (QPushButton *button : viewer()->findChildren<QPushButton *>())
+            if (button->text() == QLatin1String("&Back"))
+                backButton = button;
+        QVERIFY(backButton);
         QCOMPARE(help::winHelp(&box, kHelpFile, help::HELP_CONTEXT, 5), 1);
-        QCOMPARE(QApplication::activeModalWidget(), viewer());
-        box.hide();
-        QTRY_COMPARE(QApplication::activeModalWidget(), static_cast<QWidget *>(nullptr));
-        QVERIFY(viewer()->isVisible());
         QCOMPARE(viewer()->topicTitle(), QStringLiteral("Message too long"));
+        QTest::mouseClick(backButton, Qt::LeftButton);
+        QCOMPARE(viewer()->topicTitle(), QStringLiteral("Message box wizard step by step"));
+
+        // And the box answers.
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(box.result(), int(QDialog::Accepted));
+        QVERIFY(!box.isVisible());
+        QVERIFY(viewer()->isVisible());
+    }
+
+    // A link into the help file opens in the viewer, and the contents follow.
+    void linkOpensInViewer()
+    {
+        QCOMPARE(help::winHelp(nullptr, kHelpFile, help::HELP_CONTEXT, 2), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(viewer()->selectedContentsEntry(), QStringLiteral("Step by step"), 10000);
+        auto *topic = findNamed<QTextBrowser>(viewer(), QStringLiteral("Topic"));
+        QVERIFY(topic);
+        topic->setFocus();
+        // Tab reaches the page's first link, "Message box wizard"; Enter follows it.
+        QTest::keyClick(topic, Qt::Key_Tab);
+        QTest::keyClick(topic, Qt::Key_Return);
+        QCOMPARE(viewer()->topicTitle(), QStringLiteral("Message box wizard"));
+        QCOMPARE(viewer()->topic().scheme(), QStringLiteral("qthelp"));
+        QCOMPARE(viewer()->selectedContentsEntry(), QStringLiteral("Message box wizard"));
+    }
+
+    // Any other link goes to the desktop, and the viewer stays on its page.
+    void externalLinkGoesToDesktop()
+    {
+        LinkCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+        QCOMPARE(help::winHelp(nullptr, kHelpFile, help::HELP_CONTEXT, 2), 1);
+        auto *topic = findNamed<QTextBrowser>(viewer(), QStringLiteral("Topic"));
+        QVERIFY(topic);
+        const QUrl external(QStringLiteral("https://example.org/page"));
+        emit topic->anchorClicked(external);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(catcher.opened, QList<QUrl>{external});
+        QCOMPARE(viewer()->topicTitle(), QStringLiteral("Message box wizard step by step"));
+    }
+
+    void keysClose_data()
+    {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::newRow("Esc") << QKeySequence(Qt::Key_Escape);
+        QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W);
+    }
+
+    void keysClose()
+    {
+        QFETCH(QKeySequence, key);
+        QCOMPARE(help::winHelp(nullptr, kHelpFile, help::HELP_PARTIALKEY, QStringLiteral("copy")), 1);
+        QVERIFY(viewer()->isVisible());
+        viewer()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(viewer()));
+        // From the index's look-for box and from the topic alike.
+        QTest::keySequence(viewer()->focusWidget(), key);
+        QVERIFY(!viewer()->isVisible());
+        QCOMPARE(help::winHelp(nullptr, kHelpFile, help::HELP_CONTEXT, 2), 1);
+        QVERIFY(QTest::qWaitForWindowActive(viewer()));
+        QTest::keySequence(findNamed<QTextBrowser>(viewer(), QStringLiteral("Topic")), key);
+        QVERIFY(!viewer()->isVisible());
     }
 
     // In normal use the viewer and the help engine print nothing.

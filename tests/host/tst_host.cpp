@@ -13,6 +13,7 @@
 #include "testmain.h"
 
 #include <QAccessible>
+#include <QScreen>
 #include <QCheckBox>
 #include <QDialog>
 #include <QPluginLoader>
@@ -383,6 +384,18 @@ private slots:
         QCOMPARE(calls(), (QStringList{"disconnect Recording.ThrowsOnClick 0", "disconnect Recording.Connect 0"}));
         QVERIFY(host->connections().connectedProgIds().isEmpty());
         QCOMPARE(menuTexts(host->addInsMenu()), QStringList{"&Add-In Manager..."});
+    }
+
+    // A screen smaller than the window, as 1280 x 1024 is at scale 2 (the
+    // offscreen screen is 800 x 600): the window shrinks to fit it.
+    void windowFitsItsScreen()
+    {
+        auto host = startHost();
+        host->show();
+        QVERIFY(QTest::qWaitForWindowExposed(host.get()));
+        const QRect screen = host->screen()->availableGeometry();
+        QVERIFY2(host->frameGeometry().width() <= screen.width() && host->frameGeometry().height() <= screen.height(),
+                 qPrintable(QStringLiteral("%1x%2").arg(host->frameGeometry().width()).arg(host->frameGeometry().height())));
     }
 
     void hostIsAccessible_data()

@@ -4,6 +4,7 @@
 #include "platform/fakeplatform.h"
 #include "testmain.h"
 
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace pelk;
@@ -36,6 +37,11 @@ void writeAll(const QString &path, const QByteArray &bytes)
 const QString kOpenFilter = QStringLiteral("Text Files *.txt|*.txt");
 const QString kSaveFilter = QStringLiteral("*.txt|*.txt");
 
+QString documents()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
 } // namespace
 
 class WizardFilesTest : public QObject {
@@ -64,6 +70,9 @@ private slots:
     void openCancelIsSilentUntilSaveArmsCancelError();
     void saveProposesTitleInProgramFolder_data();
     void saveProposesTitleInProgramFolder();
+    void saveAddsTxtToANameWithoutExtension_data();
+    void saveAddsTxtToANameWithoutExtension();
+    void savedGreetingOpensAsGreeting();
     void saveCancelWritesNothing();
     void saveAsksBeforeReplacing_data();
     void saveAsksBeforeReplacing();
@@ -116,18 +125,22 @@ void WizardFilesTest::titleFromShortNameIsAnError()
 void WizardFilesTest::proposedFileName_data()
 {
     QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("writable");
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("empty title") << "" << "/opt/pelktulvane/Untitled";
-    QTest::newRow("title, no extension added") << "Greeting" << "/opt/pelktulvane/Greeting";
-    QTest::newRow("title with blanks") << "Ask name" << "/opt/pelktulvane/Ask name";
+    QTest::newRow("empty title") << "" << true << "/opt/pelktulvane/Untitled";
+    QTest::newRow("title, no extension added") << "Greeting" << true << "/opt/pelktulvane/Greeting";
+    QTest::newRow("title with blanks") << "Ask name" << true << "/opt/pelktulvane/Ask name";
+    QTest::newRow("read-only program folder: documents") << "Greeting" << false << documents() + "/Greeting";
+    QTest::newRow("read-only program folder, no title") << "" << false << documents() + "/Untitled";
 }
 
 void WizardFilesTest::proposedFileName()
 {
     QFETCH(QString, title);
+    QFETCH(bool, writable);
     QFETCH(QString, fileName);
     FakePlatform platform;
-    QCOMPARE(wizard_files::proposedFileName(platform.App(), title), fileName);
+    QCOMPARE(wizard_files::proposedFileName(platform.App(), title, writable), fileName);
 }
 
 void WizardFilesTest::messageFromFile_data()
@@ -359,16 +372,20 @@ void WizardFilesTest::openCancelIsSilentUntilSaveArmsCancelError()
 void WizardFilesTest::saveProposesTitleInProgramFolder_data()
 {
     QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("writable");
     QTest::addColumn<QString>("proposed");
-    QTest::newRow("empty title") << "" << "/opt/pelktulvane/Untitled";
-    QTest::newRow("title") << "Setup" << "/opt/pelktulvane/Setup";
+    QTest::newRow("empty title") << "" << true << "/opt/pelktulvane/Untitled";
+    QTest::newRow("title") << "Setup" << true << "/opt/pelktulvane/Setup";
+    QTest::newRow("read-only program folder") << "Setup" << false << documents() + "/Setup";
 }
 
 void WizardFilesTest::saveProposesTitleInProgramFolder()
 {
     QFETCH(QString, title);
+    QFETCH(bool, writable);
     QFETCH(QString, proposed);
     FakePlatform platform;
+    platform.foldersWritable = writable;
     CommonDialog dialog(platform);
     dialog.FileName = QStringLiteral("/somewhere/else.txt");
     FieldsHost host;
@@ -382,8 +399,61 @@ void WizardFilesTest::saveProposesTitleInProgramFolder()
     QCOMPARE(platform.fileDialogs[0].mode, FileDialogMode::Save);
     QCOMPARE(platform.fileDialogs[0].fileName, proposed);
     QCOMPARE(platform.fileDialogs[0].filter, kSaveFilter);
+    QCOMPARE(platform.writableChecks, QStringList{QStringLiteral("/opt/pelktulvane")});
     QCOMPARE(platform.msgBoxes.size(), 0);
     QVERIFY(QFile::exists(file));
+}
+
+void WizardFilesTest::saveAddsTxtToANameWithoutExtension_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no extension") << "Greeting" << "Greeting.txt";
+    QTest::newRow("blanks, no extension") << "Ask name" << "Ask name.txt";
+    QTest::newRow("trailing dot") << "Greeting." << "Greeting.txt";
+    QTest::newRow(".txt kept") << "Greeting.txt" << "Greeting.txt";
+    QTest::newRow("another extension kept") << "notes.text" << "notes.text";
+}
+
+void WizardFilesTest::saveAddsTxtToANameWithoutExtension()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    FakePlatform platform;
+    CommonDialog dialog(platform);
+    FieldsHost host;
+    host.title->setText(QStringLiteral("Greeting"));
+    host.message->setText(QStringLiteral("Hello"));
+    platform.fileDialogAnswers.enqueue(path(chosen));
+
+    wizard_files::Save(platform, dialog, host.fields(), kSaveFilter);
+
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{written});
+    QCOMPARE(readAll(path(written)), QByteArray("Hello\r\n"));
+}
+
+void WizardFilesTest::savedGreetingOpensAsGreeting()
+{
+    FakePlatform platform;
+    CommonDialog dialog(platform);
+    FieldsHost host;
+    host.title->setText(QStringLiteral("Greeting"));
+    host.message->setText(QStringLiteral("Hello"));
+    // The user takes the proposed name as it is.
+    platform.fileDialogAnswers.enqueue(path(QStringLiteral("Greeting")));
+    wizard_files::Save(platform, dialog, host.fields(), kSaveFilter);
+    // The file already there is the one with the extension: replacing it asks.
+    platform.fileDialogAnswers.enqueue(path(QStringLiteral("Greeting")));
+    platform.msgBoxAnswers.enqueue(mb::vbYes);
+    wizard_files::Save(platform, dialog, host.fields(), kSaveFilter);
+    QCOMPARE(platform.msgBoxes.size(), 1);
+
+    host.title->setText(QString());
+    host.message->setText(QString());
+    platform.fileDialogAnswers.enqueue(path(QStringLiteral("Greeting.txt")));
+    wizard_files::Open(platform, dialog, host.fields(), kOpenFilter);
+    QCOMPARE(host.title->Text(), QStringLiteral("Greeting"));
+    QCOMPARE(host.message->Text(), QStringLiteral("Hello"));
 }
 
 void WizardFilesTest::saveCancelWritesNothing()
@@ -446,7 +516,7 @@ void WizardFilesTest::saveFailureReportsWithAppTitle_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("prompt");
     QTest::newRow("missing folder") << "nowhere/x.txt" << "Path not found";
-    QTest::newRow("a folder") << "folder" << "Path/File access error";
+    QTest::newRow("a folder") << "folder.txt" << "Path/File access error";
 }
 
 void WizardFilesTest::saveFailureReportsWithAppTitle()
@@ -457,7 +527,7 @@ void WizardFilesTest::saveFailureReportsWithAppTitle()
     CommonDialog dialog(platform);
     FieldsHost host;
     host.message->setText(QStringLiteral("M"));
-    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder")));
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.txt")));
     platform.fileDialogAnswers.enqueue(path(fileName));
 
     wizard_files::Save(platform, dialog, host.fields(), kSaveFilter);
@@ -466,7 +536,7 @@ void WizardFilesTest::saveFailureReportsWithAppTitle()
     QCOMPARE(platform.msgBoxes[0].prompt, prompt);
     QCOMPARE(platform.msgBoxes[0].buttons, 48);
     QCOMPARE(platform.msgBoxes[0].title, QStringLiteral("Pelk Tulvane"));
-    QVERIFY(QFileInfo(path(QStringLiteral("folder"))).isDir());
+    QVERIFY(QFileInfo(path(QStringLiteral("folder.txt"))).isDir());
 }
 
 PELK_TEST_MAIN(WizardFilesTest)

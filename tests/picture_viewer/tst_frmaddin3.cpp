@@ -9,6 +9,7 @@
 #include "platform/forms/twips.h"
 #include "platform/pictures/pictureloader.h"
 
+#include <QAccessible>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -84,7 +85,15 @@ class TestPictureViewer : public QObject {
         QTreeWidgetItem *item = dirs->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).value(0);
         QVERIFY(item);
         dirs->scrollToItem(item);
-        QTest::mouseClick(dirs->viewport(), Qt::LeftButton, {}, dirs->visualItemRect(item).center());
+        QTest::mouseClick(dirs->viewport(), Qt::LeftButton, {}, shownPoint(dirs, item));
+    }
+
+    // A point on an entry where the user sees it: a long entry runs on past
+    // the list's edge.
+    static QPoint shownPoint(forms::DirListBox *dirs, QTreeWidgetItem *item)
+    {
+        const QRect rect = dirs->visualItemRect(item);
+        return {qMin(rect.center().x(), rect.left() + 24), rect.center().y()};
     }
 
     // Opens an entry of the folder list as the user does: a double click.
@@ -95,7 +104,7 @@ class TestPictureViewer : public QObject {
         QVERIFY(item);
         const QString path = item->data(0, Qt::UserRole).toString();
         dirs->scrollToItem(item);
-        const QPoint centre = dirs->visualItemRect(item).center();
+        const QPoint centre = shownPoint(dirs, item);
         QTest::mouseClick(dirs->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(dirs->viewport(), Qt::LeftButton, {}, centre);
         QCOMPARE(dirs->Path(), path);
@@ -112,6 +121,25 @@ class TestPictureViewer : public QObject {
     }
 
 private slots:
+    // A screen reader hears the caption the user sees, and the value shown.
+    void accessibleNamesFollowCaptions()
+    {
+        const auto spoken = [](QWidget *control) {
+            return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        };
+        QCOMPARE(spoken(ui().cmdScan), QStringLiteral("Scan"));
+        QCOMPARE(spoken(ui().Label2), QStringLiteral("5"));
+        openFolder(pictureFolder());
+        QTest::mouseClick(ui().cmdScan, Qt::LeftButton);
+        QCOMPARE(spoken(ui().cmdScan), QStringLiteral("Stop"));
+        ui().UpDown1->up();
+        QCOMPARE(spoken(ui().Label2), QStringLiteral("6"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(ui().Label2)->text(QAccessible::Description),
+                 QStringLiteral("Speed value"));
+        QCOMPARE(spoken(ui().cmdSuper), QStringLiteral("Super Size"));
+        QCOMPARE(spoken(ui().Image1), QStringLiteral("Picture"));
+    }
+
     void init()
     {
         m_platform = std::make_unique<FakePlatform>();
@@ -396,6 +424,9 @@ private slots:
         touch(folder + "/big.jpg", samples::jpeg(QSize(1600, 1200)));
         openFolder(folder);
         QCOMPARE(ui().Image1->picture().image.size(), QSize(145, 145));
+        // Where the user left the window.
+        m_form->window()->move(200, 150);
+        QTRY_COMPARE(m_form->window()->frameGeometry().topLeft(), QPoint(200, 150));
 
         QTest::mouseClick(ui().cmdSuper, Qt::LeftButton);
         QTRY_COMPARE(m_form->WindowState(), 2);
@@ -427,6 +458,7 @@ private slots:
             QVERIFY2(!shownAgain->isHidden(), qPrintable(shownAgain->objectName()));
         QVERIFY(ui().cmdRestore->isHidden());
         QVERIFY(ui().mnuOptions->isVisible());
+        QTRY_COMPARE(m_form->window()->frameGeometry().topLeft(), QPoint(200, 150));
     }
 
     void scanGoesOnInSuperSize()

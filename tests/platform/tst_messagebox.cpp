@@ -94,6 +94,11 @@ private slots:
     void promptLines();
     void longPromptFitsTheScreen_data();
     void longPromptFitsTheScreen();
+    void promptNeverScrollsWhenItFits_data();
+    void promptNeverScrollsWhenItFits();
+    void titleShowsWhole();
+    void tabMovesBetweenTheButtons_data();
+    void tabMovesBetweenTheButtons();
     void windowKind_data();
     void windowKind();
     void accessibleNames();
@@ -355,11 +360,10 @@ void MessageBoxTest::helpButtonOpensOnlyAGivenFile()
         QWidget *viewer = shownHelpViewer();
         viewerWasShown = viewer != nullptr;
         if (viewer) {
-            // Above the box while it is shown; the box answers again once
-            // it is closed.
-            QCOMPARE(QApplication::activeModalWidget(), viewer);
-            viewer->close();
-            QTRY_COMPARE(QApplication::activeModalWidget(), box);
+            // An ordinary window beside the box, which stays modal and
+            // answers while the viewer is open.
+            QCOMPARE(viewer->windowModality(), Qt::NonModal);
+            QCOMPARE(QApplication::activeModalWidget(), box);
         }
         QPushButton *ok = buttonCaptioned(box, QStringLiteral("OK"));
         QVERIFY(ok);
@@ -477,6 +481,74 @@ void MessageBoxTest::windowKind()
     box.open();
     QVERIFY(QTest::qWaitForWindowActive(&box));
     box.done(1);
+}
+
+void MessageBoxTest::promptNeverScrollsWhenItFits_data()
+{
+    QTest::addColumn<QString>("prompt");
+    QTest::newRow("color finder's copy") << QStringLiteral("Your Hex Color has been copyed to the clipboard.\r"
+                                                          "Minimise this program and paste the Colors into your code.");
+    QTest::newRow("path finder's copy") << QStringLiteral(
+        "Your Path has been copped to the clipboard.\rMinimize this program and paste into your code.");
+}
+
+void MessageBoxTest::promptNeverScrollsWhenItFits()
+{
+    QFETCH(QString, prompt);
+    MessageBoxDialog box(prompt, 64, QStringLiteral("Copied"), {}, nullptr);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    PromptArea *text = promptArea(&box);
+    const QSize shown = text->size();
+    // Sizes that pass by while a window manager frames the box, then the
+    // box's own size again.
+    for (const QSize passing : {QSize(40, 20), QSize(shown.width() - 20, shown.height()), QSize(shown.width(), 8)}) {
+        text->resize(passing);
+        QCoreApplication::processEvents();
+        text->resize(shown);
+        QCoreApplication::processEvents();
+        QVERIFY(!text->verticalScrollBar()->isVisible());
+        QVERIFY2(text->document()->size().height() <= text->viewport()->height(), qPrintable(text->toPlainText()));
+    }
+}
+
+// A short prompt under a long title: the box is wide enough for the title
+// bar to show the title whole, not cut short by the window manager.
+void MessageBoxTest::titleShowsWhole()
+{
+    const QString title = QStringLiteral("A title longer than its prompt");
+    MessageBoxDialog box(QStringLiteral("Hi"), 0, title, {}, nullptr);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QFont bold = box.font();
+    bold.setBold(true);
+    QVERIFY(box.width() > QFontMetrics(bold).horizontalAdvance(title) + 60);
+}
+
+void MessageBoxTest::tabMovesBetweenTheButtons_data()
+{
+    QTest::addColumn<int>("buttons");
+    QTest::newRow("OK and Help") << 16384;
+    QTest::newRow("Yes No Cancel and Help") << 3 + 16384;
+}
+
+void MessageBoxTest::tabMovesBetweenTheButtons()
+{
+    QFETCH(int, buttons);
+    MessageBoxDialog box(QStringLiteral("Tab?"), buttons, QStringLiteral("T"), {}, nullptr);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    const QList<QPushButton *> shown = buttonsOnScreen(&box);
+    QList<QWidget *> visited;
+    for (int i = 0; i < shown.size(); ++i) {
+        visited.append(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    // Round the buttons and back to the first, never into the text.
+    QCOMPARE(QApplication::focusWidget(), shown.first());
+    QCOMPARE(QSet<QWidget *>(visited.begin(), visited.end()), QSet<QWidget *>(shown.begin(), shown.end()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), shown.last());
 }
 
 void MessageBoxTest::accessibleNames()

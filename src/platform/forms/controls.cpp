@@ -2,18 +2,38 @@
 
 #include "twips.h"
 
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <QTextDocumentFragment>
 #include <QValidator>
 
 namespace pelk::forms {
 
+namespace {
+
+QString caption(const QWidget *control)
+{
+    QString text;
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+        text = button->text();
+    else if (const auto *label = qobject_cast<const QLabel *>(control))
+        text = label->text();
+    else if (const auto *frame = qobject_cast<const QGroupBox *>(control))
+        text = frame->title();
+    return text.remove(QLatin1Char('&'));
+}
+
+} // namespace
+
 void name(QWidget *control, const QString &objectName, const QString &accessibleName)
 {
     control->setObjectName(objectName);
-    if (!accessibleName.isEmpty())
+    // A control named by its caption is left to Qt, which reads the caption
+    // as its name, so the name follows when the caption changes.
+    if (!accessibleName.isEmpty() && accessibleName != caption(control))
         control->setAccessibleName(accessibleName);
 }
 
@@ -133,12 +153,41 @@ void MultiLineTextBox::setText(const QString &text)
     m_settingText = false;
 }
 
+qsizetype MultiLineTextBox::allowedLength() const
+{
+    return m_maxLength > 0 ? qMax<qsizetype>(m_maxLength, m_text.size()) : -1;
+}
+
+void MultiLineTextBox::insertFromMimeData(const QMimeData *source)
+{
+    const qsizetype allowed = allowedLength();
+    if (allowed < 0 || !source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    // The room the limit leaves once the selection is replaced; a line
+    // break takes two characters of it, and is not split.
+    const qsizetype kept = fromDocument(toPlainText()).size()
+        - fromDocument(textCursor().selection().toPlainText()).size();
+    qsizetype room = allowed - kept;
+    QString fitting;
+    for (const QChar c : toDocument(source->text())) {
+        const int length = c == QLatin1Char('\n') ? 2 : 1;
+        if (length > room)
+            break;
+        fitting += c;
+        room -= length;
+    }
+    if (!fitting.isEmpty())
+        insertPlainText(fitting);
+}
+
 void MultiLineTextBox::edited()
 {
     if (m_settingText)
         return;
     const QString typed = fromDocument(toPlainText());
-    if (m_maxLength > 0 && typed.size() > m_maxLength) {
+    if (m_maxLength > 0 && typed.size() > allowedLength()) {
         // Refuse the edit that went past the limit, keeping the cursor near
         // where the user was typing.
         const int position = textCursor().position();

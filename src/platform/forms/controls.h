@@ -18,7 +18,7 @@
 namespace pelk::forms {
 
 // Gives a control its object name and the accessible name a screen reader
-// reads for it.
+// reads for it; a name that is the control's caption follows the caption.
 void name(QWidget *control, const QString &objectName, const QString &accessibleName = QString());
 
 // A caption, sized to its text when AutoSize is on.
@@ -96,7 +96,9 @@ private:
 
 // A multi-line text box. Text() uses CR LF line breaks for what the user
 // typed, and keeps text set by code exactly as it was set until the user
-// edits it; MaxLength counts each CR LF as two characters.
+// edits it; MaxLength counts each CR LF as two characters. As in a text box,
+// a paste keeps what fits, and a longer text set by code counts as the limit
+// until it shrinks.
 class MultiLineTextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -106,7 +108,11 @@ public:
     int MaxLength() const { return m_maxLength; }
     void setMaxLength(int length) { m_maxLength = length; }
 
+protected:
+    void insertFromMimeData(const QMimeData *source) override;
+
 private:
+    qsizetype allowedLength() const;
     void edited();
     static QString fromDocument(const QString &plain);
     static QString toDocument(const QString &text);

@@ -4,13 +4,21 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QStorageInfo>
 #include <QStyle>
 
 namespace pelk::forms {
 
 namespace {
+
+// Pixels a folder is indented under its parent, and the least when the path
+// is deep.
+constexpr int kIndentation = 10;
+constexpr int kLeastIndentation = 2;
+
 QStringList mountedUserVolumes()
 {
     QStringList roots;
@@ -102,9 +110,14 @@ DirListBox::DirListBox(QWidget *parent) : QTreeWidget(parent)
     setHeaderHidden(true);
     setRootIsDecorated(false);
     setItemsExpandable(false);
-    setIndentation(10);
+    setIndentation(kIndentation);
     // Nothing here folds: an indented list without branch arrows.
     setStyleSheet(QStringLiteral("QTreeView::branch { image: none; border-image: none; }"));
+    // Names are never cut short: deep folders indent less (fitIndentation),
+    // and a name too long for the list even so scrolls sideways.
+    setTextElideMode(Qt::ElideNone);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformRowHeights(true);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
@@ -190,9 +203,33 @@ void DirListBox::refill()
         item->setData(0, Qt::UserRole, prefix + name);
     }
     expandAll();
+    fitIndentation();
     setCurrentItem(openItem);
     scrollToItem(openItem);
     m_filling = false;
+}
+
+void DirListBox::fitIndentation()
+{
+    // The room beside the vertical scroll bar, which a folder list mostly has.
+    const int room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
+    int indentation = kIndentation;
+    int depth = 0;
+    for (QTreeWidgetItem *item = topLevelItem(0); item; item = itemBelow(item)) {
+        depth = 0;
+        for (const QTreeWidgetItem *up = item->parent(); up; up = up->parent())
+            ++depth;
+        const int needed = sizeHintForIndex(indexFromItem(item)).width();
+        if (depth > 0 && needed + depth * indentation > room)
+            indentation = std::max(kLeastIndentation, (room - needed) / depth);
+    }
+    setIndentation(indentation);
+}
+
+void DirListBox::resizeEvent(QResizeEvent *event)
+{
+    QTreeWidget::resizeEvent(event);
+    fitIndentation();
 }
 
 void DirListBox::mousePressEvent(QMouseEvent *event)

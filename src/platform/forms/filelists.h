@@ -71,10 +71,12 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void open(const QString &path);
     void refill();
+    void fitIndentation();
 
     QTreeWidgetItem *m_currentAtPress = nullptr;
     QString m_path;

@@ -3,6 +3,8 @@
 #include "controls.h"
 #include "twips.h"
 
+#include "platform/windowplacement.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
@@ -142,16 +144,6 @@ void setWhatsThisHelpID(QWidget *control, int context)
 int whatsThisHelpID(const QWidget *control)
 {
     return control->property(kWhatsThisProperty).toInt();
-}
-
-void centerOnScreen(QWidget *window)
-{
-    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect available = screen->availableGeometry();
-    const QSize size = window->frameGeometry().size();
-    window->move(available.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 // ---------------------------------------------------------------------------
@@ -294,7 +286,7 @@ void Form::setCaption(const QString &caption)
 
 int Form::WindowState()
 {
-    const Qt::WindowStates state = window()->windowState();
+    const Qt::WindowStates state = windowStateAsked(window());
     if (state & Qt::WindowMinimized)
         return 1;
     if (state & Qt::WindowMaximized)
@@ -305,10 +297,11 @@ int Form::WindowState()
 void Form::setWindowState(int state)
 {
     FormWindow *w = window();
+    const Qt::WindowStates now = windowStateAsked(w);
     switch (state) {
-    case 1: w->setWindowState(w->windowState() | Qt::WindowMinimized); break;
-    case 2: w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized); break;
-    default: w->setWindowState(w->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)); break;
+    case 1: setWindowStateWhenShown(w, now | Qt::WindowMinimized); break;
+    case 2: setWindowStateWhenShown(w, (now & ~Qt::WindowMinimized) | Qt::WindowMaximized); break;
+    default: setWindowStateWhenShown(w, now & ~(Qt::WindowMinimized | Qt::WindowMaximized)); break;
     }
 }
 

@@ -116,7 +116,4 @@ int helpContextID(const QWidget *control);
 void setWhatsThisHelpID(QWidget *control, int context);
 int whatsThisHelpID(const QWidget *control);
 
-// Centres a window on its screen.
-void centerOnScreen(QWidget *window);
-
 } // namespace pelk::forms

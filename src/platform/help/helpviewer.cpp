@@ -1,6 +1,9 @@
 #include "helpviewer.h"
 
+#include "platform/windowplacement.h"
+
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -11,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -19,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace pelk::help {
 
@@ -41,10 +46,10 @@ QString shownPath(const QString &path)
 } // namespace
 
 // The topic pane: pages, style sheets and pictures come out of the help file
-// and from nowhere else.
+// and from nowhere else. Links are followed by the viewer.
 class HelpBrowser : public QTextBrowser {
 public:
-    explicit HelpBrowser(QWidget *parent) : QTextBrowser(parent) { setOpenExternalLinks(true); }
+    explicit HelpBrowser(QWidget *parent) : QTextBrowser(parent) { setOpenLinks(false); }
     void setEngine(QHelpEngineCore *engine) { m_engine = engine; }
 
     QVariant loadResource(int type, const QUrl &name) override
@@ -160,10 +165,15 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window)
         if (m_engine)
             showHelpOnHelp();
     });
-    connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+    connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpViewer::followLink);
+    // The new page is in the browser when it says so; its source() follows
+    // only after.
+    connect(m_browser, &QTextBrowser::sourceChanged, this, [this](const QUrl &url) {
         const QString title = topicTitle();
         setWindowTitle(title.isEmpty() ? tr("Pelk Tulvane Help") : tr("%1 - Pelk Tulvane Help").arg(title));
-        selectTopicInContents();
+        selectTopicInContents(url);
     });
     connect(m_filter, &QLineEdit::textChanged, this, &HelpViewer::applyIndexFilter);
     connect(m_filter, &QLineEdit::returnPressed, this, [this] {
@@ -176,8 +186,6 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window)
 
 HelpViewer::~HelpViewer()
 {
-    if (m_modalOwner)
-        m_modalOwner->removeEventFilter(this);
     closeFile();
 }
 
@@ -265,7 +273,7 @@ bool HelpViewer::openFile(const QString &helpFile)
     connect(m_contents, &QAbstractItemView::clicked, this, &HelpViewer::contentsItemChosen);
     connect(engine->contentModel(), &QHelpContentModel::contentsCreated, this, [this] {
         m_contents->expandToDepth(0);
-        selectTopicInContents();
+        selectTopicInContents(m_browser->source());
     });
 
     m_index = engine->indexWidget();
@@ -314,6 +322,16 @@ void HelpViewer::showUrl(const QUrl &url)
 {
     if (url.isValid() && m_browser->source() != url)
         m_browser->setSource(url);
+}
+
+void HelpViewer::followLink(const QUrl &url)
+{
+    // A link into the help file opens in the viewer; any other goes to the
+    // desktop (a web page, an e-mail address).
+    if (url.scheme() == QLatin1String("qthelp"))
+        showUrl(url);
+    else if (url.isValid() && !url.isRelative())
+        QDesktopServices::openUrl(url);
 }
 
 void HelpViewer::showStartPage()
@@ -386,13 +404,16 @@ void HelpViewer::onIndexBuilt()
     emit indexBuilt();
 }
 
-void HelpViewer::selectTopicInContents()
+void HelpViewer::selectTopicInContents(const QUrl &topic)
 {
     if (!m_contents)
         return;
-    const QModelIndex index = m_contents->indexOf(m_browser->source());
-    if (index.isValid())
+    // A place inside a page stands for the page; the entry's branch opens.
+    const QModelIndex index = m_contents->indexOf(topic.adjusted(QUrl::RemoveFragment));
+    if (index.isValid()) {
         m_contents->setCurrentIndex(index);
+        m_contents->scrollTo(index);
+    }
 }
 
 void HelpViewer::contentsItemChosen(const QModelIndex &index)
@@ -404,25 +425,21 @@ void HelpViewer::contentsItemChosen(const QModelIndex &index)
 
 void HelpViewer::present(QWidget *owner)
 {
-    QWidget *modal = QApplication::activeModalWidget();
-    if (modal && modal != this && modal != m_modalOwner) {
-        if (m_modalOwner)
-            m_modalOwner->removeEventFilter(this);
-        m_modalOwner = modal;
-        modal->installEventFilter(this);
-        connect(modal, &QObject::destroyed, this, &HelpViewer::releaseModality, Qt::UniqueConnection);
-        if (windowModality() != Qt::ApplicationModal) {
-            hide(); // modality changes take effect at the next show
-            setWindowModality(Qt::ApplicationModal);
-        }
+    // A modal box (a message box whose Help button asked) blocks every other
+    // window of the program, except those it is the transient parent of. So
+    // the viewer becomes the box's transient: it is usable beside the box and
+    // stays an ordinary window, and the box stays answerable. Only Qt hears
+    // of it: the window manager sees no transient for a plain window.
+    if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != this) {
+        create();
+        if (QWindow *box = modal->windowHandle())
+            windowHandle()->setTransientParent(box);
     }
     if (!m_placed) {
         QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-        if (screen) {
-            const QRect area = screen->availableGeometry();
-            resize(size().boundedTo(area.size() * 0.9));
-            move(area.center() - rect().center());
-        }
+        if (screen)
+            resize(size().boundedTo(screen->availableSize() * 0.9));
+        centerFrame(this);
         m_placed = true;
     }
     show();
@@ -430,20 +447,6 @@ void HelpViewer::present(QWidget *owner)
         setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
-}
-
-void HelpViewer::releaseModality()
-{
-    if (m_modalOwner)
-        m_modalOwner->removeEventFilter(this);
-    m_modalOwner = nullptr;
-    if (windowModality() == Qt::NonModal)
-        return;
-    const bool shown = isVisible();
-    hide();
-    setWindowModality(Qt::NonModal);
-    if (shown)
-        show();
 }
 
 bool HelpViewer::eventFilter(QObject *watched, QEvent *event)
@@ -460,8 +463,6 @@ bool HelpViewer::eventFilter(QObject *watched, QEvent *event)
             break;
         }
     }
-    if (watched == m_modalOwner && event->type() == QEvent::Hide)
-        QMetaObject::invokeMethod(this, &HelpViewer::releaseModality, Qt::QueuedConnection);
     return QWidget::eventFilter(watched, event);
 }
 

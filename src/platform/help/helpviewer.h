@@ -2,7 +2,6 @@
 // compressed help file through QHelpEngine. One per process, reused.
 #pragma once
 
-#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 
@@ -50,9 +49,9 @@ public:
     void showContext(int context);
     void showHelpOnHelp();
 
-    // Shows the window in front. While a modal dialog runs (a message box
-    // whose Help button asked), the window becomes modal above it, so it can
-    // be read and used; it drops that again when the dialog goes.
+    // Shows the window in front, centred the first time. While a modal box
+    // runs (a message box whose Help button asked), the window stays usable
+    // beside it, and the box answerable.
     void present(QWidget *owner);
 
     QUrl topic() const;
@@ -81,12 +80,12 @@ private:
     void setNote(const QString &text);
     bool showIdentifier(const QString &id);
     void showUrl(const QUrl &url);
+    void followLink(const QUrl &url);
     void showStartPage();
     void applyIndexFilter();
     void onIndexBuilt();
-    void selectTopicInContents();
+    void selectTopicInContents(const QUrl &topic);
     void contentsItemChosen(const QModelIndex &index);
-    void releaseModality();
     QString newCollectionFile();
 
     QString m_helpFile;
@@ -95,7 +94,6 @@ private:
     QHelpIndexWidget *m_index = nullptr;
     bool m_indexBuilt = false;
     bool m_placed = false;
-    QPointer<QWidget> m_modalOwner;
     std::unique_ptr<QTemporaryDir> m_cacheDir;
     int m_collections = 0;
 
