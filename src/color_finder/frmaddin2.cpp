@@ -353,7 +353,7 @@ void frmAddIn2::chooseFormat(forms::MenuItem *item)
     const std::pair<forms::MenuItem *, ColorFormat> formats[] = {
         {u.mnuRGB, ColorFormat::Rgb}, {u.mnuDecimal, ColorFormat::Decimal}, {u.mnuHex, ColorFormat::Hex}};
     for (const auto &[other, format] : formats) {
-        other->setChecked(other == item);
+        other->setCheckMark(other == item);
         if (other != item)
             continue;
         try {
@@ -387,9 +387,9 @@ void frmAddIn2::Form_Load()
 
     const std::optional<ColorFormat> format =
         formatFromLetter(p.GetSetting(app, QStringLiteral("Settings"), QStringLiteral("Format"), QStringLiteral("A")));
-    u.mnuRGB->setChecked(format == ColorFormat::Rgb);
-    u.mnuDecimal->setChecked(format == ColorFormat::Decimal);
-    u.mnuHex->setChecked(format == ColorFormat::Hex);
+    u.mnuRGB->setCheckMark(format == ColorFormat::Rgb);
+    u.mnuDecimal->setCheckMark(format == ColorFormat::Decimal);
+    u.mnuHex->setCheckMark(format == ColorFormat::Hex);
 
     // The steppers take the nearest value they can hold; the boxes show the
     // stored texts as they stand.

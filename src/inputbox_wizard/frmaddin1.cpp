@@ -72,7 +72,7 @@ forms::TextBox *textBox(const QString &objectName, const QString &accessibleName
     auto *t = new forms::TextBox(parent);
     forms::name(t, objectName, accessibleName);
     forms::place(t, 113, top, 4095, 285);
-    t->setMaxLength(32);
+    t->limitLength(32);
     setHelpTopic(t, helpTopic);
     return t;
 }

@@ -233,7 +233,7 @@ void frmAddIn::createControls(forms::FormWindow *window)
     u.Text3 = new forms::TextBox(client);
     forms::name(u.Text3, QStringLiteral("Text3"), QStringLiteral("Help context"));
     u.Text3->setToolTip(QStringLiteral("Context Help Number if you know it. If not the default is number 1"));
-    u.Text3->setMaxLength(4);
+    u.Text3->limitLength(4);
     place(u.Text3, 2640, 3840, 615, 375);
     // Labels are at least as wide as their caption, and as tall as its lines.
     for (forms::Label *label : {u.Label1, u.Label2})
@@ -405,8 +405,8 @@ void frmAddIn::Form_Load()
     QScreen *screen = window()->screen();
     const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
     placeFrame(window(), origin + QPoint(forms::twips(1000), 0));
-    m_ui->Text1->setMaxLength(1024);
-    m_ui->Text2->setMaxLength(1024);
+    m_ui->Text1->limitLength(1024);
+    m_ui->Text2->limitLength(1024);
 }
 
 void frmAddIn::Form_Unload(bool &)

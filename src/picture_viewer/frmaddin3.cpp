@@ -129,7 +129,7 @@ void frmAddIn3::createControls(forms::FormWindow *window)
     bar->addAction(u.mnuOptions);
     u.mnuPathFinder = new forms::MenuItem(QStringLiteral("&Path Finder"), options);
     u.mnuPathFinder->setObjectName(QStringLiteral("mnuPathFinder"));
-    u.mnuPathFinder->setChecked(false);
+    u.mnuPathFinder->setCheckMark(false);
     u.mnuPathFinder->HelpContextID = kMenuHelpContext;
     options->addAction(u.mnuPathFinder);
     options->addSeparator()->setObjectName(QStringLiteral("bar1"));
@@ -400,7 +400,7 @@ void frmAddIn3::mnuPathFinder_Click()
     stopAndRewind();
     Ui &u = ui();
     const bool toPathFinder = !u.mnuPathFinder->Checked();
-    u.mnuPathFinder->setChecked(toPathFinder);
+    u.mnuPathFinder->setCheckMark(toPathFinder);
     u.File1->setPattern(toPathFinder ? QStringLiteral("*") : kPicturePattern);
     for (QWidget *control : {static_cast<QWidget *>(u.cmdSuper), static_cast<QWidget *>(u.cmdScan),
                              static_cast<QWidget *>(u.Label1), static_cast<QWidget *>(u.Label2),

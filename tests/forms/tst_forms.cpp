@@ -68,6 +68,21 @@ private:
     std::unique_ptr<Ui> m_ui;
 };
 
+// The controls' own properties go by names of their own: the Qt members of
+// the old names are out of reach through the control, so a call meant for
+// the control cannot silently reach its base class instead.
+template <class T> concept setsLineEditMaxLength = requires(T &box) { box.setMaxLength(4); };
+template <class T> concept readsLineEditMaxLength = requires(T &box) { box.maxLength(); };
+template <class T> concept setsActionCheck = requires(T &item) { item.setChecked(true); };
+template <class T> concept setsActionCheckable = requires(T &item) { item.setCheckable(true); };
+template <class T> concept togglesAction = requires(T &item) { item.toggle(); };
+template <class T> concept limitsLength = requires(T &box) { box.limitLength(4); };
+template <class T> concept setsCheckMark = requires(T &item) { item.setCheckMark(true); };
+static_assert(!setsLineEditMaxLength<TextBox> && !readsLineEditMaxLength<TextBox>);
+static_assert(!setsActionCheck<MenuItem> && !setsActionCheckable<MenuItem> && !togglesAction<MenuItem>);
+static_assert(limitsLength<TextBox> && !limitsLength<QLineEdit> && setsLineEditMaxLength<QLineEdit>);
+static_assert(setsCheckMark<MenuItem> && !setsCheckMark<QAction> && setsActionCheck<QAction>);
+
 } // namespace
 
 class FormsTest : public QObject {
@@ -85,6 +100,8 @@ private slots:
     void upDownSteps();
     void upDownChangeOnlyOnRealChange();
     void menuCheckMarkBelongsToCode();
+    void textSetThroughTheLineEditIsKeptWhole_data();
+    void textSetThroughTheLineEditIsKeptWhole();
     void multiLineTextUsesCrLf_data();
     void multiLineTextUsesCrLf();
     void multiLineMaxLengthCountsCrLf();
@@ -281,15 +298,46 @@ void FormsTest::menuCheckMarkBelongsToCode()
 {
     MenuItem item(QStringLiteral("&Hex"), nullptr);
     QSignalSpy click(&item, &MenuItem::Click);
-    item.setChecked(true);
+    item.setCheckMark(true);
     item.trigger();
     QCOMPARE(click.count(), 1);
     QVERIFY(item.Checked());
     QVERIFY(item.isChecked());
-    item.setChecked(false);
+    item.setCheckMark(false);
     item.trigger();
     QVERIFY(!item.isChecked());
     QVERIFY(!item.isCheckable()); // an unchecked item shows no empty box
+}
+
+void FormsTest::textSetThroughTheLineEditIsKeptWhole_data()
+{
+    QTest::addColumn<bool>("throughBase");
+    QTest::newRow("through the text box") << false;
+    QTest::newRow("through its line edit") << true;
+}
+
+void FormsTest::textSetThroughTheLineEditIsKeptWhole()
+{
+    // Text set by code is kept whole however the box is reached; only what
+    // the user types is held to MaxLength.
+    QFETCH(bool, throughBase);
+    QWidget window;
+    TextBox box(&window);
+    box.limitLength(4);
+    QLineEdit *edit = &box;
+    window.show();
+    box.setFocus();
+    if (throughBase)
+        edit->setText(QStringLiteral("abcdef"));
+    else
+        box.setText(QStringLiteral("abcdef"));
+    QCOMPARE(box.Text(), QStringLiteral("abcdef"));
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClicks(&box, QStringLiteral("xy"));
+    QCOMPARE(box.Text(), QStringLiteral("abcde"));
+    edit->clear();
+    QTest::keyClicks(&box, QStringLiteral("123456"));
+    QCOMPARE(box.Text(), QStringLiteral("1234"));
 }
 
 void FormsTest::multiLineTextUsesCrLf_data()
@@ -323,7 +371,7 @@ void FormsTest::multiLineTextUsesCrLf()
 void FormsTest::multiLineMaxLengthCountsCrLf()
 {
     MultiLineTextBox box(nullptr);
-    box.setMaxLength(5);
+    box.limitLength(5);
     QTest::keyClicks(&box, QStringLiteral("ab"));
     QTest::keyClick(&box, Qt::Key_Return); // two characters: 4 in all
     QTest::keyClicks(&box, QStringLiteral("cd"));
@@ -362,9 +410,9 @@ void FormsTest::pasteKeepsWhatFits()
 
     QWidget window;
     TextBox title(&window);
-    title.setMaxLength(1024);
+    title.limitLength(1024);
     MultiLineTextBox message(&window);
-    message.setMaxLength(1024);
+    message.limitLength(1024);
     QWidget *box = multiLine ? static_cast<QWidget *>(&message) : &title;
     window.show();
     box->setFocus();
@@ -392,7 +440,7 @@ void FormsTest::multiLineLongTextByCodeCanShrink()
     // A file's message longer than the limit loads whole; the user can then
     // delete from it, but not add to it.
     MultiLineTextBox box(nullptr);
-    box.setMaxLength(4);
+    box.limitLength(4);
     box.setText(QStringLiteral("abcdef"));
     box.moveCursor(QTextCursor::End);
     QTest::keyClick(&box, Qt::Key_Backspace);
