@@ -21,28 +21,28 @@ enum HelpTopic {
 
 // clang-format off
 const forms::Control kControls[] = {
-    // name         kind              caption    tooltip in  left  top   width height tab help           other
-    {"CommandExit", CommandButton,    "E&xit",   "",     "", 3240, 3480,  975,  375,   8, 0},
-    {"Text1",       TextBox,          "",        "",     "",  113,  360, 4095,  285,   7, kTitleTopic,
-     {.maxLength = 32, .accessibleName = "Title"}},
-    {"Text2",       MultiLineTextBox, "",        "",     "",  113, 1560, 4095, 1815,   6, kMessageTopic,
-     {.accessibleName = "Message"}},
-    {"Text3",       TextBox,          "",        "",     "",  113,  960, 4095,  285,   5, kDefaultTopic,
-     {.maxLength = 32, .accessibleName = "Default"}},
-    {"Command2",    CommandButton,    "&Copy",   "",     "",  120, 3480,  975,  375,   1, kCopyTopic},
-    {"CommandTest", CommandButton,    "&Test",   "",     "", 1680, 3480,  975,  375,   0, kTestTopic},
+    //name           kind              caption    tooltip  in   left, top, width, height tab           help other
+    { "CommandExit", CommandButton,    "E&xit",   "",      "",  3240, 3480,  975,  375,  8,             0},
+    { "Text1",       TextBox,          "",        "",      "",   113,  360, 4095,  285,  7,   kTitleTopic,
+      {.maxLength = 32, .accessibleName = "Title"}},
+    { "Text2",       MultiLineTextBox, "",        "",      "",   113, 1560, 4095, 1815,  6, kMessageTopic,
+      {.accessibleName = "Message"}},
+    { "Text3",       TextBox,          "",        "",      "",   113,  960, 4095,  285,  5, kDefaultTopic,
+      {.maxLength = 32, .accessibleName = "Default"}},
+    { "Command2",    CommandButton,    "&Copy",   "",      "",   120, 3480,  975,  375,  1,    kCopyTopic},
+    { "CommandTest", CommandButton,    "&Test",   "",      "",  1680, 3480,  975,  375,  0,    kTestTopic},
     // An etched rule under the menu bar, X1, Y1, X2, Y2: the white line
     // first, the thin dark one drawn over its top edge.
-    {"Line1",       Line,             "",        "",     "", 4320,    0,    0,    0,  -1, 0,
-     {.color = Qt::white, .lineWidth = 4}},
-    {"Line2",       Line,             "",        "",     "", 4320,    0,    0,    0,  -1, 0,
-     {.colorRole = QPalette::WindowText}},
-    {"Label1",      Label,            "Title",   "",     "", 2040,  120,  300,  195,   4, 0,
-     {.autoSize = true, .buddy = "Text1"}},
-    {"Label2",      Label,            "Message", "",     "", 1845, 1320,  645,  195,   3, 0,
-     {.autoSize = true, .buddy = "Text2"}},
-    {"Label3",      Label,            "Default", "",     "", 1905,  720,  510,  195,   2, 0,
-     {.autoSize = true, .buddy = "Text3"}},
+    { "Line1",       Line,             "",        "",      "",  4320,    0,    0,    0, -1,             0,
+      {.color = Qt::white, .lineWidth = 4}},
+    { "Line2",       Line,             "",        "",      "",  4320,    0,    0,    0, -1,             0,
+      {.colorRole = QPalette::WindowText}},
+    { "Label1",      Label,            "Title",   "",      "",  2040,  120,  300,  195,  4,             0,
+      {.autoSize = true, .buddy = "Text1"}},
+    { "Label2",      Label,            "Message", "",      "",  1845, 1320,  645,  195,  3,             0,
+      {.autoSize = true, .buddy = "Text2"}},
+    { "Label3",      Label,            "Default", "",      "",  1905,  720,  510,  195,  2,             0,
+      {.autoSize = true, .buddy = "Text3"}},
 };
 
 const forms::MenuEntry kMenus[] = {
