@@ -240,15 +240,16 @@ void connectHandlers(Form &form, const Controls &controls)
                 continue;
             const QString slot = QString::fromLatin1(handler.name());
             const qsizetype cut = slot.lastIndexOf(QLatin1Char('_'));
-            const QString control = slot.left(cut).toLower();
-            const QString event = slot.mid(cut + 1);
-            QObject *sender = byName.value(control);
-            if (cut <= 0 || event.isEmpty() || handler.parameterCount() != 0) {
+            if (cut <= 0 || cut == slot.size() - 1 || handler.parameterCount() != 0) {
                 faults << slot + QStringLiteral(" is not a handler Name_Event()");
                 continue;
             }
+            const QString control = slot.left(cut).toLower();
+            const QString event = slot.mid(cut + 1);
+            QObject *sender = byName.value(control);
             if (!sender || twice.contains(control)) {
-                faults << slot + QStringLiteral(": no control ") + slot.left(cut);
+                faults << slot + (sender ? QStringLiteral(": two controls named ") : QStringLiteral(": no control "))
+                        + slot.left(cut);
                 continue;
             }
             const QMetaObject *events = sender->metaObject();

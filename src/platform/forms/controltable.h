@@ -125,13 +125,17 @@ public:
     template <class T> void pick(T *&member, const char *name) const { member = get<T>(name); }
     // The menu a title opens.
     QMenu *menu(const char *title) const;
-    // The controls of a group, in the order of their rows.
+    // The controls of a group, in the order of their rows; as T, each must
+    // be one.
     QList<QObject *> group(const char *name) const;
     template <class T> QList<T *> group(const char *name) const
     {
         QList<T *> members;
-        for (QObject *member : group(name))
+        for (QObject *member : group(name)) {
             members.append(qobject_cast<T *>(member));
+            if (!members.last())
+                fail(name, T::staticMetaObject.className());
+        }
         return members;
     }
 
