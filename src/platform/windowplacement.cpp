@@ -40,10 +40,13 @@ QMargins expectedFrame(const QWindow *self)
 // the window is mapped again.
 void dropStatesNotAsked(QWindow *window, Qt::WindowStates asked)
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window || (asked & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !window
+        || (asked & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         return;
-    xcb_connection_t *connection = x11->connection();
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
     const auto atom = [connection](const char *name) {
         xcb_intern_atom_reply_t *reply =
             xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name), nullptr);
