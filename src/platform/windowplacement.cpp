@@ -50,7 +50,7 @@ void dropStatesNotAsked(QWindow *window, Qt::WindowStates asked)
     const auto atom = [connection](const char *name) {
         xcb_intern_atom_reply_t *reply =
             xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name), nullptr);
-        const xcb_atom_t value = reply ? reply->atom : XCB_ATOM_NONE;
+        const xcb_atom_t value = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
         free(reply);
         return value;
     };
