@@ -7,7 +7,7 @@ pelk_build_packages=(
   g++ cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
   qt6-svg-dev libgl-dev
-  libwmf-dev libexpat1-dev libemf2svg-dev libjpeg-dev
+  libwmf-dev libexpat1-dev libemf2svg-dev libjpeg-dev libxcb1-dev
 )
 # To run, beyond the libraries the programs link: what Qt and libwmf load by
 # name at run time (the SVG image plugin, the SQLite driver of the help

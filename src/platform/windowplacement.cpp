@@ -8,6 +8,10 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+
+#include <xcb/xcb.h>
+
 #include <optional>
 
 namespace pelk {
@@ -27,6 +31,54 @@ QMargins expectedFrame(const QWindow *self)
             return frame;
     }
     return {};
+}
+
+// Qt maps a window with the _NET_WM_STATE it finds on it, merged with its
+// own. A window manager that has not yet withdrawn a window just hidden may
+// still have its maximised or full-screen state there, and the window would
+// come back so although it was asked to be normal: those states go before
+// the window is mapped again.
+void dropStatesNotAsked(QWindow *window, Qt::WindowStates asked)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !window
+        || (asked & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
+    const auto atom = [connection](const char *name) {
+        xcb_intern_atom_reply_t *reply =
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name), nullptr);
+        const xcb_atom_t value = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(reply);
+        return value;
+    };
+    const xcb_atom_t netWmState = atom("_NET_WM_STATE");
+    const xcb_atom_t dropped[] = {atom("_NET_WM_STATE_MAXIMIZED_HORZ"), atom("_NET_WM_STATE_MAXIMIZED_VERT"),
+                                  atom("_NET_WM_STATE_FULLSCREEN")};
+    const auto id = xcb_window_t(window->winId());
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, id, netWmState, XCB_ATOM_ATOM, 0, 1024), nullptr);
+    if (!reply)
+        return;
+    QList<xcb_atom_t> kept;
+    bool changed = false;
+    if (reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
+        const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
+        for (int i = 0; i < xcb_get_property_value_length(reply) / 4; ++i) {
+            if (std::find(std::begin(dropped), std::end(dropped), atoms[i]) != std::end(dropped))
+                changed = true;
+            else
+                kept.append(atoms[i]);
+        }
+    }
+    free(reply);
+    if (!changed)
+        return;
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, netWmState, XCB_ATOM_ATOM, 32, uint32_t(kept.size()),
+                        kept.constData());
+    xcb_flush(connection);
 }
 
 // What a window waits for until it is shown and exposed, when the window
@@ -92,7 +144,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_window && event->type() == QEvent::ShowToParent) {
+        if (watched == m_window && event->type() == QEvent::Show) {
+            // Sent before the window is mapped.
+            dropStatesNotAsked(m_window->windowHandle(), m_state.value_or(m_window->windowState()));
+        } else if (watched == m_window && event->type() == QEvent::ShowToParent) {
             watch(m_window->windowHandle());
         } else if (watched == m_watched && event->type() == QEvent::Expose && m_watched->isExposed()) {
             if (m_checkFrame) {
