@@ -22,11 +22,6 @@ QString authorLine()
 
 namespace {
 
-QString designTitle()
-{
-    return QStringLiteral("Message box wizard    ") + maker::kWebAddress;
-}
-
 // One window of each kind for the whole program. They go with the
 // application, while their widgets can still be deleted.
 struct Instances {
@@ -65,9 +60,6 @@ void shrinkToFit(QLabel *label)
     label->setFont(font);
 }
 
-// The author line's design width: beyond it the line would run into OK.
-constexpr double kAuthorWidth = 2850;
-
 // Steps the font of a label that sizes itself down until its text is no
 // wider than `width`.
 void narrowToFit(QLabel *label, int width)
@@ -93,78 +85,39 @@ template <class T> T &instanceOf(Platform &platform, std::unique_ptr<T> &slot)
 AboutBox::AboutBox(Platform &platform, QObject *parent, const Design &design)
     : forms::Form(platform, parent), m_design(design)
 {
+    designControls();
 }
 
 void AboutBox::createControls(forms::FormWindow *window)
 {
-    using forms::place;
     // A fixed dialog border, no minimise or maximise box, no taskbar entry.
     window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    window->setWindowTitle(m_design.caption);
+    const forms::Controls c = forms::build(window, formDesign());
     window->setWindowIcon(programIcon());
-    window->setClientSize(m_design.clientWidth, m_design.clientHeight);
-    QWidget *client = window->clientArea();
     m_ui = std::make_unique<Ui>();
     Ui &ui = *m_ui;
+    // Each Ui member takes the control of its own name.
+#define PICK(member) c.pick(ui.member, #member)
+    PICK(picIcon); PICK(lblTitle); PICK(lblVersion); ui.lblDescription.append(c.get<forms::Label>("lblDescription"));
+    PICK(Label1); PICK(cmdOK);
+#undef PICK
 
-    ui.cmdOK = new forms::CommandButton(QStringLiteral("&OK"), client);
-    forms::name(ui.cmdOK, QStringLiteral("cmdOK"));
-    place(ui.cmdOK, m_design.okLeft, m_design.okTop, 1260, 345);
-    ui.cmdOK->setDefault(true);
-
-    ui.picIcon = new QLabel(client);
-    forms::name(ui.picIcon, QStringLiteral("picIcon"), QStringLiteral("Program icon"));
     ui.picIcon->setPixmap(programPixmap());
-    ui.picIcon->setAlignment(Qt::AlignCenter);
-    place(ui.picIcon, 240, 240, 540, 540);
-
-    const QPalette black = [&] {
-        QPalette p = client->palette();
-        p.setColor(QPalette::WindowText, Qt::black);
-        return p;
-    }();
-
-    auto *description = new forms::Label(m_design.description, client);
-    forms::name(description, QStringLiteral("lblDescription"));
-    description->setWordWrap(true);
-    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    description->setPalette(black);
-    place(description, 960, 840, m_design.descriptionWidth, m_design.descriptionHeight);
-    ui.lblDescription.append(description);
-
-    ui.lblTitle = new forms::Label(designTitle(), client);
-    forms::name(ui.lblTitle, QStringLiteral("lblTitle"));
-    ui.lblTitle->setWordWrap(true); // the web address goes under the title when it does not fit
+    ui.lblDescription[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The web address goes under the title when it does not fit: room for
+    // two whole lines, as the tools put their web address on the second.
     ui.lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ui.lblTitle->setPalette(black);
-    place(ui.lblTitle, 960, 120, 2685, 360);
-    // Room for two whole lines: the tools put their web address on the second.
     const int twoLines = 2 * ui.lblTitle->fontMetrics().lineSpacing();
     ui.lblTitle->resize(ui.lblTitle->width(), qMax(ui.lblTitle->height(), twoLines));
 
-    ui.lblVersion = new forms::Label(QStringLiteral("Version"), client);
-    forms::name(ui.lblVersion, QStringLiteral("lblVersion"));
-    place(ui.lblVersion, 960, 600, 3885, 225);
-
-    // The etched rule: white under grey, one pixel lower, to the right edge.
-    const double ruleRight = 5640;
-    auto *white = new forms::Line(client, 0, m_design.ruleTop, ruleRight, m_design.ruleTop, Qt::white, 2);
-    white->setObjectName(QStringLiteral("Line1_0"));
-    auto *grey = new forms::Line(client, 0, m_design.ruleTop, ruleRight, m_design.ruleTop, QColor(128, 128, 128), 1);
-    grey->setObjectName(QStringLiteral("Line1_1"));
-
-    ui.Label1 = new forms::Label(QString(), client);
-    forms::name(ui.Label1, QStringLiteral("Label1"));
-    place(ui.Label1, m_design.authorLeft, m_design.authorTop, kAuthorWidth, 195);
-    ui.Label1->setAutoSize(true);
-
     // OK is the default and the cancel button: Enter and Esc press it.
+    ui.cmdOK->setDefault(true);
     for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
                                    QKeySequence(Qt::Key_Escape)}) {
         auto *shortcut = new QShortcut(key, window);
         connect(shortcut, &QShortcut::activated, ui.cmdOK, &QPushButton::click);
     }
-    connect(ui.cmdOK, &forms::CommandButton::Click, this, &AboutBox::cmdOK_Click);
+    forms::connectHandlers(*this, c);
     ui.cmdOK->setFocus();
 }
 

@@ -5,9 +5,12 @@
 #pragma once
 
 #include "platform/forms/controls.h"
+#include "platform/forms/controltable.h"
 #include "platform/forms/form.h"
 
 #include <QList>
+
+#include <vector>
 
 namespace pelk {
 
@@ -47,17 +50,31 @@ public:
 
     AboutBox(Platform &platform, QObject *parent, const Design &design);
 
+    // The window's controls, with this window's measures (aboutbox_controls.cpp).
+    const forms::FormDesign &formDesign() const { return m_formDesign; }
+
+    // The author line's design width: beyond it the line would run into OK.
+    static constexpr double kAuthorWidth = 2850;
+
 protected:
     void createControls(forms::FormWindow *window) override;
     void releaseControls() override { m_ui.reset(); }
     // Shows the version and the author line.
     void Form_Load() override;
+
+protected slots:
     void cmdOK_Click();
 
+protected:
     std::unique_ptr<Ui> m_ui;
 
 private:
+    void designControls();
+
     Design m_design;
+    QByteArray m_caption, m_title, m_description; // the texts the rows point into
+    std::vector<forms::Control> m_controls;
+    forms::FormDesign m_formDesign{};
 };
 
 class frmAboutM : public AboutBox {

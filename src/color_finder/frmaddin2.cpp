@@ -5,11 +5,9 @@
 #include "about/aboutbox.h"
 #include "about/maker.h"
 #include "about/programicon.h"
-#include "platform/forms/twips.h"
 #include "platform/windowplacement.h"
 
 #include <QApplication>
-#include <QMenuBar>
 
 #include <utility>
 
@@ -17,7 +15,6 @@ namespace pelk {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Pelk Color Finder");
 const QString kColorSection = QStringLiteral("Color");
 
 // The quick help: twelve lines joined by single carriage returns.
@@ -40,56 +37,6 @@ QString quickHelpText()
     return lines.join(QLatin1Char('\r'));
 }
 
-// Help numbers: the control's F1 context and its what's-this topic alike.
-void setHelpNumber(QWidget *control, int number)
-{
-    forms::setHelpContextID(control, number);
-    forms::setWhatsThisHelpID(control, number);
-}
-
-forms::CommandButton *button(QWidget *parent, const QString &caption, const QString &objectName,
-                             const QString &accessibleName, double top, int helpNumber)
-{
-    auto *b = new forms::CommandButton(caption, parent);
-    forms::name(b, objectName, accessibleName);
-    forms::place(b, 1920, top, 615, 315);
-    setHelpNumber(b, helpNumber);
-    return b;
-}
-
-forms::UpDown *upDown(QWidget *parent, int min, int max, const QString &objectName, const QString &accessibleName,
-                      double left, double top, double height, int helpNumber)
-{
-    auto *u = new forms::UpDown(parent, min, max, 1);
-    forms::name(u, objectName, accessibleName);
-    forms::place(u, left, top, 240, height);
-    setHelpNumber(u, helpNumber);
-    return u;
-}
-
-forms::Label *label(QWidget *parent, const QString &caption, const QString &objectName, double left, double top,
-                    double width, double height)
-{
-    auto *l = new forms::Label(caption, parent);
-    forms::name(l, objectName);
-    forms::place(l, left, top, width, height);
-    l->setAutoSize(true);
-    return l;
-}
-
-forms::MenuItem *menuItem(QMenu *menu, const QString &caption, const QString &objectName)
-{
-    auto *item = new forms::MenuItem(caption, menu);
-    item->setObjectName(objectName);
-    menu->addAction(item);
-    return item;
-}
-
-void separator(QMenu *menu, const QString &objectName)
-{
-    menu->addSeparator()->setObjectName(objectName);
-}
-
 } // namespace
 
 frmAddIn2::frmAddIn2(Platform &platform, QObject *parent) : forms::Form(platform, parent)
@@ -99,148 +46,31 @@ frmAddIn2::frmAddIn2(Platform &platform, QObject *parent) : forms::Form(platform
 
 void frmAddIn2::createControls(forms::FormWindow *window)
 {
-    m_ui = std::make_unique<Ui>();
-    Ui &u = *m_ui;
-    window->setObjectName(QStringLiteral("frmAddIn2"));
-    window->setWindowTitle(kTitle);
+    const forms::Controls c = forms::build(window, formDesign());
     window->setWindowIcon(programIcon());
     // What's-this on the panel's labels or the preview shows the window's topic.
     forms::setWhatsThisHelpID(window, HelpContextID);
-    window->setClientSize(5910, 4065);
-    QWidget *client = window->clientArea();
+    m_ui = std::make_unique<Ui>();
+    Ui &u = *m_ui;
+    // Each Ui member takes the control of its own name.
+#define PICK(member) c.pick(u.member, #member)
+    PICK(Frame1); PICK(CommandCut); PICK(RedMax); PICK(RedNom); PICK(RedMin); PICK(GreenMax); PICK(GreenNom);
+    PICK(GreenMin); PICK(BlueMax); PICK(BlueNom); PICK(BlueMin); PICK(UpDown1); PICK(UpDown2); PICK(UpDown3);
+    PICK(Text1); PICK(Text2); PICK(Text3); PICK(Label1); PICK(Label2); PICK(Label3); PICK(Label4); PICK(Label5);
+    PICK(Label6); PICK(UpDown4); PICK(UpDown5); PICK(UpDown6); PICK(LabelRed); PICK(LabelGreen); PICK(LabelBlue);
+    u.mnuOptions = c.menu("mnuOptions"); PICK(mnuColorBar); u.mnuFormat = c.menu("mnuFormat"); PICK(mnuRGB);
+    PICK(mnuDecimal); PICK(mnuHex); PICK(mnuExit); u.mnumainhlp = c.menu("mnumainhlp"); PICK(mnuHelp); PICK(MnuAbout);
+    PICK(mnuWhatisthis);
+#undef PICK
+    u.CommonDialog1 = std::make_unique<CommonDialog>(platform(), window);
 
     // The panel keeps its face color; the preview is the client area around it.
-    u.Frame1 = new forms::Frame(QString(), client);
-    forms::name(u.Frame1, QStringLiteral("Frame1"), QStringLiteral("Color controls"));
-    forms::place(u.Frame1, 0, 0, 2655, 4095);
     QPalette face = u.Frame1->palette();
     face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
     u.Frame1->setPalette(face);
     u.Frame1->setAutoFillBackground(true);
-    QWidget *panel = u.Frame1;
 
-    // Etched separators between the bands: white under a gray line one pixel higher.
-    for (double y : {1680.0, 2880.0}) {
-        new forms::Line(panel, 0, y, 2655, y, Qt::white, 2);
-        new forms::Line(panel, 0, y, 2655, y, QColor(128, 128, 128), 1);
-    }
-
-    u.CommandCut = button(panel, QStringLiteral("Copy"), QStringLiteral("CommandCut"), QStringLiteral("Copy"), 120, 307);
-    u.RedMax = button(panel, QStringLiteral("Max"), QStringLiteral("RedMax"), QStringLiteral("Red Max 255"), 600, 304);
-    u.RedNom = button(panel, QStringLiteral("Nom"), QStringLiteral("RedNom"), QStringLiteral("Red Nom 192"), 960, 305);
-    u.RedMin = button(panel, QStringLiteral("Min"), QStringLiteral("RedMin"), QStringLiteral("Red Min 0"), 1320, 306);
-    u.GreenMax =
-        button(panel, QStringLiteral("Max"), QStringLiteral("GreenMax"), QStringLiteral("Green Max 255"), 1800, 304);
-    u.GreenNom =
-        button(panel, QStringLiteral("Nom"), QStringLiteral("GreenNom"), QStringLiteral("Green Nom 192"), 2160, 305);
-    u.GreenMin =
-        button(panel, QStringLiteral("Min"), QStringLiteral("GreenMin"), QStringLiteral("Green Min 0"), 2520, 306);
-    u.BlueMax =
-        button(panel, QStringLiteral("Max"), QStringLiteral("BlueMax"), QStringLiteral("Blue Max 255"), 3000, 304);
-    u.BlueNom =
-        button(panel, QStringLiteral("Nom"), QStringLiteral("BlueNom"), QStringLiteral("Blue Nom 192"), 3360, 305);
-    u.BlueMin = button(panel, QStringLiteral("Min"), QStringLiteral("BlueMin"), QStringLiteral("Blue Min 0"), 3720, 306);
-
-    u.UpDown1 = upDown(panel, 0, 255, QStringLiteral("UpDown1"), QStringLiteral("Red up down"), 240, 720, 495, 301);
-    u.UpDown2 = upDown(panel, 0, 255, QStringLiteral("UpDown2"), QStringLiteral("Green up down"), 240, 1920, 495, 301);
-    u.UpDown3 = upDown(panel, 0, 255, QStringLiteral("UpDown3"), QStringLiteral("Blue up down"), 240, 3120, 495, 301);
-
-    const struct {
-        forms::TextBox *Ui::*box;
-        const char *name;
-        const char *channel;
-        double top;
-    } boxes[] = {{&Ui::Text1, "Text1", "Red", 840}, {&Ui::Text2, "Text2", "Green", 2040}, {&Ui::Text3, "Text3", "Blue", 3240}};
-    for (const auto &b : boxes) {
-        auto *box = new forms::TextBox(panel);
-        forms::name(box, QString::fromLatin1(b.name), QString::fromLatin1(b.channel));
-        forms::place(box, 720, b.top, 495, 285);
-        setHelpNumber(box, 302);
-        u.*b.box = box;
-    }
-
-    u.Label1 = label(panel, QStringLiteral("Red"), QStringLiteral("Label1"), 840, 1320, 300, 195);
-    u.Label2 = label(panel, QStringLiteral("Green"), QStringLiteral("Label2"), 720, 2520, 435, 195);
-    u.Label3 = label(panel, QStringLiteral("Blue"), QStringLiteral("Label3"), 720, 3720, 315, 195);
-    u.Label4 = label(panel, QStringLiteral("Step"), QStringLiteral("Label4"), 1440, 600, 330, 195);
-    u.Label5 = label(panel, QStringLiteral("Step"), QStringLiteral("Label5"), 1440, 1800, 330, 195);
-    u.Label6 = label(panel, QStringLiteral("Step"), QStringLiteral("Label6"), 1440, 3000, 330, 195);
-
-    u.UpDown4 = upDown(panel, 1, 10, QStringLiteral("UpDown4"), QStringLiteral("Red step size"), 1440, 840, 375, 303);
-    u.UpDown5 = upDown(panel, 1, 10, QStringLiteral("UpDown5"), QStringLiteral("Green step size"), 1440, 2040, 375, 303);
-    u.UpDown6 = upDown(panel, 1, 10, QStringLiteral("UpDown6"), QStringLiteral("Blue step size"), 1440, 3240, 375, 303);
-
-    u.LabelRed = label(panel, QStringLiteral("1"), QStringLiteral("LabelRed"), 1440, 1320, 90, 195);
-    u.LabelGreen = label(panel, QStringLiteral("1"), QStringLiteral("LabelGreen"), 1440, 2520, 90, 195);
-    u.LabelBlue = label(panel, QStringLiteral("1"), QStringLiteral("LabelBlue"), 1440, 3720, 90, 195);
-    u.Label1->setBuddy(u.Text1);
-    u.Label2->setBuddy(u.Text2);
-    u.Label3->setBuddy(u.Text3);
-
-    // A white edge directly under the menu bar, across the whole client area.
-    new forms::Line(client, 0, 0, 5910, 0, Qt::white, 4);
-
-    // Tab order: the Copy button, the nine jump buttons top to bottom, the
-    // channel steppers, the value boxes, the step-size steppers.
-    const QList<QWidget *> tabOrder = {u.CommandCut, u.RedMax,   u.RedNom,   u.RedMin,  u.GreenMax, u.GreenNom,
-                                       u.GreenMin,   u.BlueMax,  u.BlueNom,  u.BlueMin, u.UpDown1,  u.UpDown2,
-                                       u.UpDown3,    u.Text1,    u.Text2,    u.Text3,   u.UpDown4,  u.UpDown5,
-                                       u.UpDown6};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
-
-    QMenuBar *bar = window->menuBar();
-    u.mnuOptions = bar->addMenu(QStringLiteral("&Options"));
-    u.mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    u.mnuColorBar = menuItem(u.mnuOptions, QStringLiteral("&Color Palette"), QStringLiteral("mnuColorBar"));
-    u.mnuFormat = u.mnuOptions->addMenu(QStringLiteral("&Format"));
-    u.mnuFormat->setObjectName(QStringLiteral("mnuFormat"));
-    u.mnuRGB = menuItem(u.mnuFormat, QStringLiteral("&RGB "), QStringLiteral("mnuRGB"));
-    separator(u.mnuFormat, QStringLiteral("bar4"));
-    u.mnuDecimal = menuItem(u.mnuFormat, QStringLiteral("&Decimal"), QStringLiteral("mnuDecimal"));
-    separator(u.mnuFormat, QStringLiteral("bar3"));
-    u.mnuHex = menuItem(u.mnuFormat, QStringLiteral("&Hex"), QStringLiteral("mnuHex"));
-    separator(u.mnuOptions, QStringLiteral("bar"));
-    u.mnuExit = menuItem(u.mnuOptions, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
-    u.mnumainhlp = bar->addMenu(QStringLiteral("&Help"));
-    u.mnumainhlp->setObjectName(QStringLiteral("mnumainhlp"));
-    u.mnuHelp = menuItem(u.mnumainhlp, QStringLiteral("&Quick Help"), QStringLiteral("mnuHelp"));
-    separator(u.mnumainhlp, QStringLiteral("bar6"));
-    u.MnuAbout = menuItem(u.mnumainhlp, QStringLiteral("&About"), QStringLiteral("MnuAbout"));
-    u.mnuWhatisthis = new forms::MenuItem(QStringLiteral("&?"), bar);
-    u.mnuWhatisthis->setObjectName(QStringLiteral("mnuWhatisthis"));
-    bar->addAction(u.mnuWhatisthis);
-
-    u.CommonDialog1 = std::make_unique<CommonDialog>(platform(), window);
-
-    using forms::CommandButton;
-    using forms::MenuItem;
-    using forms::UpDown;
-    connect(u.UpDown1, &UpDown::Change, this, &frmAddIn2::UpDown1_Change);
-    connect(u.UpDown2, &UpDown::Change, this, &frmAddIn2::UpDown2_Change);
-    connect(u.UpDown3, &UpDown::Change, this, &frmAddIn2::UpDown3_Change);
-    connect(u.UpDown4, &UpDown::Change, this, &frmAddIn2::UpDown4_Change);
-    connect(u.UpDown5, &UpDown::Change, this, &frmAddIn2::UpDown5_Change);
-    connect(u.UpDown6, &UpDown::Change, this, &frmAddIn2::UpDown6_Change);
-    connect(u.RedMax, &CommandButton::Click, this, &frmAddIn2::RedMax_Click);
-    connect(u.RedNom, &CommandButton::Click, this, &frmAddIn2::RedNom_Click);
-    connect(u.RedMin, &CommandButton::Click, this, &frmAddIn2::RedMin_Click);
-    connect(u.GreenMax, &CommandButton::Click, this, &frmAddIn2::GreenMax_Click);
-    connect(u.GreenNom, &CommandButton::Click, this, &frmAddIn2::GreenNom_Click);
-    connect(u.GreenMin, &CommandButton::Click, this, &frmAddIn2::GreenMin_Click);
-    connect(u.BlueMax, &CommandButton::Click, this, &frmAddIn2::BlueMax_Click);
-    connect(u.BlueNom, &CommandButton::Click, this, &frmAddIn2::BlueNom_Click);
-    connect(u.BlueMin, &CommandButton::Click, this, &frmAddIn2::BlueMin_Click);
-    connect(u.CommandCut, &CommandButton::Click, this, &frmAddIn2::CommandCut_Click);
-    connect(u.mnuRGB, &MenuItem::Click, this, &frmAddIn2::mnuRGB_Click);
-    connect(u.mnuDecimal, &MenuItem::Click, this, &frmAddIn2::mnuDecimal_Click);
-    connect(u.mnuHex, &MenuItem::Click, this, &frmAddIn2::mnuHex_Click);
-    connect(u.mnuColorBar, &MenuItem::Click, this, &frmAddIn2::mnuColorBar_Click);
-    connect(u.mnuExit, &MenuItem::Click, this, &frmAddIn2::mnuExit_Click);
-    connect(u.mnuHelp, &MenuItem::Click, this, &frmAddIn2::mnuhelp_Click);
-    connect(u.MnuAbout, &MenuItem::Click, this, &frmAddIn2::mnuAbout_Click);
-    connect(u.mnuWhatisthis, &MenuItem::Click, this, &frmAddIn2::mnuWhatisthis_Click);
-
+    forms::connectHandlers(*this, c);
     centerFrame(window);
 }
 
@@ -353,7 +183,7 @@ void frmAddIn2::chooseFormat(forms::MenuItem *item)
     const std::pair<forms::MenuItem *, ColorFormat> formats[] = {
         {u.mnuRGB, ColorFormat::Rgb}, {u.mnuDecimal, ColorFormat::Decimal}, {u.mnuHex, ColorFormat::Hex}};
     for (const auto &[other, format] : formats) {
-        other->setChecked(other == item);
+        other->setCheckMark(other == item);
         if (other != item)
             continue;
         try {
@@ -387,9 +217,9 @@ void frmAddIn2::Form_Load()
 
     const std::optional<ColorFormat> format =
         formatFromLetter(p.GetSetting(app, QStringLiteral("Settings"), QStringLiteral("Format"), QStringLiteral("A")));
-    u.mnuRGB->setChecked(format == ColorFormat::Rgb);
-    u.mnuDecimal->setChecked(format == ColorFormat::Decimal);
-    u.mnuHex->setChecked(format == ColorFormat::Hex);
+    u.mnuRGB->setCheckMark(format == ColorFormat::Rgb);
+    u.mnuDecimal->setCheckMark(format == ColorFormat::Decimal);
+    u.mnuHex->setCheckMark(format == ColorFormat::Hex);
 
     // The steppers take the nearest value they can hold; the boxes show the
     // stored texts as they stand.

@@ -7,6 +7,7 @@
 #include "platform/commondialog.h"
 #include "platform/forms/connectlink.h"
 #include "platform/forms/controls.h"
+#include "platform/forms/controltable.h"
 #include "platform/forms/form.h"
 #include "hostsdk/hostsdk.h"
 
@@ -64,6 +65,9 @@ public:
     // Writes the three channels and the three step sizes to the settings store.
     void SaveAll();
 
+    // The window's controls and menus (frmaddin2_controls.cpp).
+    static const forms::FormDesign &formDesign();
+
 protected:
     void createControls(forms::FormWindow *window) override;
     void releaseControls() override;
@@ -83,6 +87,7 @@ private:
     std::array<Channel, 3> channels();
     Channel channel(int index) { return channels()[index]; }
 
+private slots:
     void UpDown1_Change() { channelStepped(channel(0)); }
     void UpDown2_Change() { channelStepped(channel(1)); }
     void UpDown3_Change() { channelStepped(channel(2)); }
@@ -98,21 +103,22 @@ private:
     void BlueMax_Click() { jump(channel(2), 255); }
     void BlueNom_Click() { jump(channel(2), 192); }
     void BlueMin_Click() { jump(channel(2), 0); }
-    void channelStepped(const Channel &c);
-    void stepSizeChanged(const Channel &c);
-    void jump(const Channel &c, int value);
-
     void CommandCut_Click();
     void mnuRGB_Click();
     void mnuDecimal_Click();
     void mnuHex_Click();
-    void chooseFormat(forms::MenuItem *item);
-    void settingsNotSaved(const Error &error);
     void mnuColorBar_Click();
     void mnuExit_Click();
     void mnuhelp_Click();
     void mnuAbout_Click();
     void mnuWhatisthis_Click();
+
+private:
+    void channelStepped(const Channel &c);
+    void stepSizeChanged(const Channel &c);
+    void jump(const Channel &c, int value);
+    void chooseFormat(forms::MenuItem *item);
+    void settingsNotSaved(const Error &error);
 
     std::unique_ptr<Ui> m_ui;
     // From the start of loading to its final repaint nothing is saved, so a

@@ -6,6 +6,7 @@
 #include "platform/commondialog.h"
 #include "platform/forms/connectlink.h"
 #include "platform/forms/controls.h"
+#include "platform/forms/controltable.h"
 #include "platform/forms/form.h"
 #include "hostsdk/hostsdk.h"
 
@@ -62,13 +63,16 @@ public:
     // Builds InputTail and InputCode from the three text boxes.
     void Build_Copy();
 
+    // The window's controls and menus (frmaddin1_controls.cpp).
+    static const forms::FormDesign &formDesign();
+
 protected:
     void createControls(forms::FormWindow *window) override;
     void releaseControls() override { m_ui.reset(); }
     void Form_Load() override;
     void Form_Unload(bool &cancel) override;
 
-private:
+private slots:
     void CommandTest_Click();
     void Command2_Click();
     void CommandExit_Click();
@@ -80,6 +84,7 @@ private:
     void mnuAbout_Click();
     void mnuContextHelp_Click();
 
+private:
     std::unique_ptr<Ui> m_ui;
 };
 

@@ -5,6 +5,7 @@
 #include "platform/commondialog.h"
 #include "platform/forms/connectlink.h"
 #include "platform/forms/controls.h"
+#include "platform/forms/controltable.h"
 #include "platform/forms/form.h"
 #include "hostsdk/hostsdk.h"
 
@@ -34,6 +35,7 @@ public:
         forms::Line *Line1, *Line2;
         forms::MenuItem *mnuFile, *mnuNew, *mnuOpen, *mnuSave, *bar5, *mnuOptions, *bar, *mnuExit;
         forms::MenuItem *mnuhlp, *mnuQuickHelp, *mnuHelpContents, *mnuHelp, *mnuHelpOnHelp, *bar1, *mnuAbout;
+        QList<forms::OptionButton *> helpColumn; // the grid's Help options, as the table marks them
     };
     Ui &ui()
     {
@@ -65,16 +67,18 @@ public:
     // The file dialog component; it keeps its properties between commands.
     CommonDialog CommonDialog1;
 
+    // The window's controls and menus (frmaddin_controls.cpp).
+    static const forms::FormDesign &formDesign();
+    // The group of the table's rows that are the grid's Help column.
+    static constexpr char kHelpColumn[] = "Help column";
+
 protected:
     void createControls(forms::FormWindow *window) override;
     void releaseControls() override;
     void Form_Load() override;
     void Form_Unload(bool &cancel) override;
 
-private:
-    void createMenus(forms::FormWindow *window);
-    void connectHandlers();
-
+private slots:
     void Option1_Click();
     void Option2_Click();
     void Option3_Click();
@@ -114,6 +118,7 @@ private:
     void mnuHelpOnHelp_Click();
     void mnuAbout_Click();
 
+private:
     void setStyle(short value, const QString &name);
     // A grid option: its row's button set, with the button at `position`
     // (0 first) as the default.

@@ -5,6 +5,7 @@
 
 #include "platform/forms/connectlink.h"
 #include "platform/forms/controls.h"
+#include "platform/forms/controltable.h"
 #include "platform/forms/filelists.h"
 #include "platform/forms/form.h"
 #include "platform/forms/imagebox.h"
@@ -58,6 +59,11 @@ public:
     int SavedWidth = 0;
 
     static const QString kPicturePattern;
+    // The help context of the window and of its menu entries.
+    static constexpr int kMenuHelpContext = 400;
+
+    // The window's controls and menus (frmaddin3_controls.cpp).
+    static const forms::FormDesign &formDesign();
 
 protected:
     void createControls(forms::FormWindow *window) override;
@@ -65,7 +71,7 @@ protected:
     void Form_Load() override;
     void Form_Unload(bool &cancel) override;
 
-private:
+private slots:
     void Drive1_Change();
     void Dir1_Change();
     void Dir1_Click();
@@ -82,6 +88,7 @@ private:
     void mnuAbout_Click();
     void mnuExit_Click();
 
+private:
     void stopAndRewind();
     QString selectedFullPath();
     // Lets the window be maximised while super-sized; fixed otherwise.

@@ -1,6 +1,7 @@
 // The form lifecycle and the controls' documented behaviour.
 #include "platform/fakeplatform.h"
 #include "platform/forms/controls.h"
+#include "platform/forms/controltable.h"
 #include "platform/forms/form.h"
 #include "platform/forms/imagebox.h"
 #include "platform/forms/twips.h"
@@ -68,7 +69,102 @@ private:
     std::unique_ptr<Ui> m_ui;
 };
 
+// The controls' own properties go by names of their own: the Qt members of
+// the old names are out of reach through the control, so a call meant for
+// the control cannot silently reach its base class instead.
+template <class T> concept setsLineEditMaxLength = requires(T &box) { box.setMaxLength(4); };
+template <class T> concept readsLineEditMaxLength = requires(T &box) { box.maxLength(); };
+template <class T> concept setsActionCheck = requires(T &item) { item.setChecked(true); };
+template <class T> concept setsActionCheckable = requires(T &item) { item.setCheckable(true); };
+template <class T> concept togglesAction = requires(T &item) { item.toggle(); };
+template <class T> concept limitsLength = requires(T &box) { box.limitLength(4); };
+template <class T> concept setsCheckMark = requires(T &item) { item.setCheckMark(true); };
+static_assert(!setsLineEditMaxLength<TextBox> && !readsLineEditMaxLength<TextBox>);
+static_assert(!setsActionCheck<MenuItem> && !setsActionCheckable<MenuItem> && !togglesAction<MenuItem>);
+static_assert(limitsLength<TextBox> && !limitsLength<QLineEdit> && setsLineEditMaxLength<QLineEdit>);
+static_assert(setsCheckMark<MenuItem> && !setsCheckMark<QAction> && setsActionCheck<QAction>);
+
+// A design of a few controls and menus.
+const Control kProbeControls[] = {
+    {"Frame1", Kind::Frame, "&Frame", "", "", 120, 120, 2400, 1200, 0, 0},
+    {"Command1", Kind::CommandButton, "&Go", "", "Frame1", 120, 240, 900, 375, 2, 42},
+    {"Picture1", Kind::OptionButton, "", "Pictured", "Frame1", 1200, 240, 900, 375, 1, 0},
+    {"Label1", Kind::Label, "&Name", "", "", 120, 1500, 600, 195, 3, 0, {.buddy = "Text1"}},
+    {"Text1", Kind::TextBox, "", "A tip", "", 900, 1500, 1500, 285, 4, 0, {.accessibleName = "Name"}},
+    {"Timer1", Kind::Timer, "", "", "", 0, 0, 0, 0, -1, 0, {.interval = 1}},
+};
+const MenuEntry kProbeMenus[] = {
+    {"mnuFile", "&File", "", 7},
+    {"mnuNew", "&New", "mnuFile"},
+    {"bar1", "-", "mnuFile"},
+    {"mnuHidden", "&Hidden", "mnuFile", 0, true},
+    {"mnuCommand", "&?"},
+};
+
+FormDesign probeDesign(HelpNumber helpNumber = HelpNumber::Context)
+{
+    return {"frmProbe", "Probe", 3000, 2000, helpNumber, kProbeControls, kProbeMenus};
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(pelk::forms::HelpNumber)
+Q_DECLARE_METATYPE(pelk::forms::FormDesign)
+
+// A form built from the probe design, its handlers connected by name: one
+// named in another case than its control, one for the timer's event.
+class TableForm : public Form {
+    Q_OBJECT
+public:
+    TableForm(Platform &platform, const FormDesign &design) : Form(platform), m_design(design) {}
+    Controls controls;
+    int clicks = 0;
+    int ticks = 0;
+
+protected:
+    void createControls(FormWindow *window) override
+    {
+        controls = build(window, m_design);
+        connectHandlers(*this, controls);
+    }
+    void releaseControls() override {}
+
+private slots:
+    void command1_Click() { ++clicks; }
+    void Timer1_Timer()
+    {
+        ++ticks;
+        controls.get<Timer>("Timer1")->setEnabled(false);
+    }
+
+private:
+    FormDesign m_design;
+};
+
+// Handlers that belong to nothing in the design.
+class StrayHandlerForm : public TableForm {
+    Q_OBJECT
+public:
+    using TableForm::TableForm;
+private slots:
+    void Command2_Click() {}
+};
+
+class UnknownEventForm : public TableForm {
+    Q_OBJECT
+public:
+    using TableForm::TableForm;
+private slots:
+    void Command1_DblClick() {}
+};
+
+class NotAHandlerForm : public TableForm {
+    Q_OBJECT
+public:
+    using TableForm::TableForm;
+private slots:
+    void refresh() {}
+};
 
 class FormsTest : public QObject {
     Q_OBJECT
@@ -85,6 +181,8 @@ private slots:
     void upDownSteps();
     void upDownChangeOnlyOnRealChange();
     void menuCheckMarkBelongsToCode();
+    void textSetThroughTheLineEditIsKeptWhole_data();
+    void textSetThroughTheLineEditIsKeptWhole();
     void multiLineTextUsesCrLf_data();
     void multiLineTextUsesCrLf();
     void multiLineMaxLengthCountsCrLf();
@@ -93,6 +191,15 @@ private slots:
     void multiLineLongTextByCodeCanShrink();
     void timerIntervalZeroRaisesNoTicks();
     void imageBoxTakesArrivingPictures();
+
+    void builtAsTheDesign();
+    void helpNumbers_data();
+    void helpNumbers();
+    void handlersConnectByName();
+    void handlersWithoutTheirControlAreThrown_data();
+    void handlersWithoutTheirControlAreThrown();
+    void designFaultsAreThrown_data();
+    void designFaultsAreThrown();
 };
 
 void FormsTest::touchingAControlLoadsOnce()
@@ -281,15 +388,46 @@ void FormsTest::menuCheckMarkBelongsToCode()
 {
     MenuItem item(QStringLiteral("&Hex"), nullptr);
     QSignalSpy click(&item, &MenuItem::Click);
-    item.setChecked(true);
+    item.setCheckMark(true);
     item.trigger();
     QCOMPARE(click.count(), 1);
     QVERIFY(item.Checked());
     QVERIFY(item.isChecked());
-    item.setChecked(false);
+    item.setCheckMark(false);
     item.trigger();
     QVERIFY(!item.isChecked());
     QVERIFY(!item.isCheckable()); // an unchecked item shows no empty box
+}
+
+void FormsTest::textSetThroughTheLineEditIsKeptWhole_data()
+{
+    QTest::addColumn<bool>("throughBase");
+    QTest::newRow("through the text box") << false;
+    QTest::newRow("through its line edit") << true;
+}
+
+void FormsTest::textSetThroughTheLineEditIsKeptWhole()
+{
+    // Text set by code is kept whole however the box is reached; only what
+    // the user types is held to MaxLength.
+    QFETCH(bool, throughBase);
+    QWidget window;
+    TextBox box(&window);
+    box.limitLength(4);
+    QLineEdit *edit = &box;
+    window.show();
+    box.setFocus();
+    if (throughBase)
+        edit->setText(QStringLiteral("abcdef"));
+    else
+        box.setText(QStringLiteral("abcdef"));
+    QCOMPARE(box.Text(), QStringLiteral("abcdef"));
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClicks(&box, QStringLiteral("xy"));
+    QCOMPARE(box.Text(), QStringLiteral("abcde"));
+    edit->clear();
+    QTest::keyClicks(&box, QStringLiteral("123456"));
+    QCOMPARE(box.Text(), QStringLiteral("1234"));
 }
 
 void FormsTest::multiLineTextUsesCrLf_data()
@@ -323,7 +461,7 @@ void FormsTest::multiLineTextUsesCrLf()
 void FormsTest::multiLineMaxLengthCountsCrLf()
 {
     MultiLineTextBox box(nullptr);
-    box.setMaxLength(5);
+    box.limitLength(5);
     QTest::keyClicks(&box, QStringLiteral("ab"));
     QTest::keyClick(&box, Qt::Key_Return); // two characters: 4 in all
     QTest::keyClicks(&box, QStringLiteral("cd"));
@@ -362,9 +500,9 @@ void FormsTest::pasteKeepsWhatFits()
 
     QWidget window;
     TextBox title(&window);
-    title.setMaxLength(1024);
+    title.limitLength(1024);
     MultiLineTextBox message(&window);
-    message.setMaxLength(1024);
+    message.limitLength(1024);
     QWidget *box = multiLine ? static_cast<QWidget *>(&message) : &title;
     window.show();
     box->setFocus();
@@ -392,7 +530,7 @@ void FormsTest::multiLineLongTextByCodeCanShrink()
     // A file's message longer than the limit loads whole; the user can then
     // delete from it, but not add to it.
     MultiLineTextBox box(nullptr);
-    box.setMaxLength(4);
+    box.limitLength(4);
     box.setText(QStringLiteral("abcdef"));
     box.moveCursor(QTextCursor::End);
     QTest::keyClick(&box, Qt::Key_Backspace);
@@ -496,6 +634,149 @@ void FormsTest::imageBoxTakesArrivingPictures()
     box.setPicture(done);
     QCOMPARE(box.picture().path, QStringLiteral("i"));
     QVERIFY(!box.picture().arriving);
+}
+
+void FormsTest::builtAsTheDesign()
+{
+    FakePlatform platform;
+    TableForm form(platform, probeDesign());
+    form.Load();
+    FormWindow *window = form.window();
+    QCOMPARE(window->objectName(), QStringLiteral("frmProbe"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Probe"));
+    QCOMPARE(window->clientArea()->size(), QSize(200, 133));
+    const Controls &c = form.controls;
+    // Inside its frame, in twips of the frame.
+    auto *go = c.get<CommandButton>("Command1");
+    QCOMPARE(go->parentWidget(), c.get<Frame>("Frame1"));
+    QCOMPARE(go->geometry(), QRect(8, 16, 60, 25));
+    // A captioned control is read by its caption, one without by its
+    // tooltip, unless the row names it.
+    QCOMPARE(go->accessibleName(), QString());
+    QCOMPARE(c.get<OptionButton>("Picture1")->accessibleName(), QStringLiteral("Pictured"));
+    QCOMPARE(c.get<TextBox>("Text1")->accessibleName(), QStringLiteral("Name"));
+    QCOMPARE(c.get<TextBox>("Text1")->toolTip(), QStringLiteral("A tip"));
+    QCOMPARE(c.get<Label>("Label1")->buddy(), c.get<TextBox>("Text1"));
+    QCOMPARE(c.get<Timer>("Timer1")->Interval(), 1);
+    // The tab indexes, through the controls that take the focus.
+    const auto nextStop = [](QWidget *w) {
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus));
+        return w;
+    };
+    QCOMPARE(nextStop(c.get<OptionButton>("Picture1")), go);
+    QCOMPARE(nextStop(go), c.get<TextBox>("Text1"));
+    QCOMPARE(nextStop(c.get<TextBox>("Text1")), c.get<OptionButton>("Picture1"));
+
+    // Menus: the title opens its entries; a separator shows no caption.
+    const QList<QAction *> titles = window->menuBar()->actions();
+    QCOMPARE(titles.size(), 2);
+    QCOMPARE(titles[0], c.get<MenuItem>("mnuFile"));
+    QCOMPARE(c.get<MenuItem>("mnuFile")->HelpContextID, 7);
+    QCOMPARE(titles[1]->text(), QStringLiteral("&?"));
+    QVERIFY(!titles[1]->menu());
+    const QList<QAction *> entries = c.menu("mnuFile")->actions();
+    QCOMPARE(entries.size(), 3);
+    QCOMPARE(entries[0]->text(), QStringLiteral("&New"));
+    QVERIFY(entries[1]->isSeparator());
+    QCOMPARE(entries[1]->text(), QString());
+    QVERIFY(!entries[2]->isVisible());
+}
+
+void FormsTest::helpNumbers_data()
+{
+    QTest::addColumn<HelpNumber>("helpNumber");
+    QTest::addColumn<int>("context");
+    QTest::addColumn<int>("whatsThis");
+    QTest::newRow("F1 context") << HelpNumber::Context << 42 << 0;
+    QTest::newRow("what's-this topic") << HelpNumber::WhatsThis << 0 << 42;
+    QTest::newRow("both") << HelpNumber::ContextAndWhatsThis << 42 << 42;
+}
+
+void FormsTest::helpNumbers()
+{
+    QFETCH(HelpNumber, helpNumber);
+    QFETCH(int, context);
+    QFETCH(int, whatsThis);
+    FakePlatform platform;
+    TableForm form(platform, probeDesign(helpNumber));
+    form.Load();
+    auto *go = form.controls.get<CommandButton>("Command1");
+    QCOMPARE(helpContextID(go), context);
+    QCOMPARE(whatsThisHelpID(go), whatsThis);
+}
+
+void FormsTest::handlersConnectByName()
+{
+    FakePlatform platform;
+    TableForm form(platform, probeDesign());
+    form.Show();
+    QTest::mouseClick(form.controls.get<CommandButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(form.clicks, 1);
+    QTRY_COMPARE(form.ticks, 1);
+}
+
+void FormsTest::handlersWithoutTheirControlAreThrown_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("no such control") << "stray" << "Command2_Click: no control Command2";
+    QTest::newRow("no such event") << "event" << "Command1_DblClick: Command1 has no event DblClick";
+    QTest::newRow("not a handler") << "slot" << "refresh is not a handler";
+}
+
+void FormsTest::handlersWithoutTheirControlAreThrown()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, named);
+    FakePlatform platform;
+    std::unique_ptr<Form> form;
+    if (which == QLatin1String("stray"))
+        form = std::make_unique<StrayHandlerForm>(platform, probeDesign());
+    else if (which == QLatin1String("event"))
+        form = std::make_unique<UnknownEventForm>(platform, probeDesign());
+    else
+        form = std::make_unique<NotAHandlerForm>(platform, probeDesign());
+    try {
+        form->Load();
+        QFAIL("a handler without its control was left unconnected");
+    } catch (const DesignError &error) {
+        QVERIFY2(QString::fromUtf8(error.what()).contains(named), error.what());
+    }
+}
+
+void FormsTest::designFaultsAreThrown_data()
+{
+    static const Control unknownFrame[] = {{"Text1", Kind::TextBox, "", "", "Frame9", 0, 0, 100, 100}};
+    static const Control twice[] = {{"Text1", Kind::TextBox}, {"Text1", Kind::Label}};
+    static const Control unknownBuddy[] = {{"Label1", Kind::Label, "&Name", "", "", 0, 0, 100, 100, -1, 0,
+                                            {.buddy = "Text9"}}};
+    static const MenuEntry unknownTitle[] = {{"mnuNew", "&New", "mnuFile"}, {"mnuFile", "&File"}};
+    QTest::addColumn<FormDesign>("design");
+    QTest::addColumn<QString>("named");
+    const auto design = [](std::span<const Control> controls, std::span<const MenuEntry> menus = {}) {
+        return FormDesign{"frmFaulty", "", 1500, 1500, HelpNumber::Context, controls, menus};
+    };
+    QTest::newRow("a frame it does not hold") << design(unknownFrame) << "no QWidget named Frame9";
+    QTest::newRow("a name twice") << design(twice) << "Text1 is named twice";
+    QTest::newRow("a buddy it does not hold") << design(unknownBuddy) << "no QWidget named Text9";
+    QTest::newRow("an entry before its title") << design({}, unknownTitle)
+                                               << "no pelk::forms::MenuItem named mnuFile";
+}
+
+void FormsTest::designFaultsAreThrown()
+{
+    QFETCH(FormDesign, design);
+    QFETCH(QString, named);
+    FakePlatform platform;
+    ProbeForm form(platform);
+    try {
+        build(form.window(), design);
+        QFAIL("a faulty design was built");
+    } catch (const DesignError &error) {
+        QVERIFY2(QString::fromUtf8(error.what()).contains(named), error.what());
+    }
 }
 
 PELK_TEST_MAIN(FormsTest)

@@ -84,6 +84,7 @@ private slots:
     void styleOptions_data();
     void styleOptions();
     void helpButtonShowsAndHidesTheHelpColumn();
+    void theHelpColumnIsTheButtonAfterTheSet();
     void untickingHelpKeepsTheChoice();
     void typedLinesBecomeVbcr();
     void quotesShownAsTypedAndDoubledInCode();
@@ -359,6 +360,24 @@ void FrmAddInTest::helpButtonShowsAndHidesTheHelpColumn()
     w.click(QStringLiteral("Check1"));
     for (const QString &name : column)
         QVERIFY2(!w.control(name)->isVisible(), qPrintable(name));
+}
+
+void FrmAddInTest::theHelpColumnIsTheButtonAfterTheSet()
+{
+    // What the table marks as the Help column is what its options choose:
+    // the Help button the platform adds after the set's own buttons.
+    Wizard w;
+    w.click(QStringLiteral("Check1"));
+    const int buttonsOfSet[] = {1, 2, 3, 3, 2, 2};
+    int helpOptions = 0;
+    for (auto *option : w.ui().Frame2->findChildren<forms::OptionButton *>()) {
+        w.click(option->objectName());
+        const bool afterTheSet = w.form.DefaultButtonValue / 256 == buttonsOfSet[w.form.ButtonSetValue];
+        QCOMPARE(w.ui().helpColumn.contains(option), afterTheSet);
+        helpOptions += afterTheSet ? 1 : 0;
+    }
+    QCOMPARE(helpOptions, 6);
+    QCOMPARE(w.ui().helpColumn.size(), 6);
 }
 
 void FrmAddInTest::untickingHelpKeepsTheChoice()

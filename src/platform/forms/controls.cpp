@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTextDocumentFragment>
@@ -82,16 +83,17 @@ OptionButton::OptionButton(const QString &caption, QWidget *parent) : QRadioButt
     });
 }
 
-// Keeps typing within a text box's MaxLength. An edit that goes past it is
-// cut to fit at the cursor, where the insertion ended, as typing at the
-// limit would; a longer text set by code counts as the limit until it shrinks.
+// Keeps typing within a text box's MaxLength. An edit by the user that goes
+// past it is cut to fit at the cursor, where the insertion ended, as typing
+// at the limit would; a longer text set by code counts as the limit until it
+// shrinks.
 class TypedLengthLimit : public QValidator {
 public:
     explicit TypedLengthLimit(TextBox *box) : QValidator(box), m_box(box) {}
 
     State validate(QString &input, int &pos) const override
     {
-        if (m_box->m_settingText || m_box->m_maxLength <= 0)
+        if (!m_box->m_userEditing || m_box->m_maxLength <= 0)
             return Acceptable;
         const qsizetype allowed = qMax<qsizetype>(m_box->m_maxLength, m_box->m_shownLength);
         const qsizetype excess = input.size() - allowed;
@@ -115,11 +117,23 @@ TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
     connect(this, &QLineEdit::textChanged, this, [this](const QString &text) { m_shownLength = text.size(); });
 }
 
-void TextBox::setText(const QString &text)
+bool TextBox::event(QEvent *event)
 {
-    m_settingText = true;
-    QLineEdit::setText(text);
-    m_settingText = false;
+    // The user edits the text only through these: keys (paste and undo
+    // included), the input method, a drop, a middle click pasting the
+    // selection, and the box's context menu. Any other change is code's.
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::Drop:
+    case QEvent::MouseButtonRelease:
+    case QEvent::ContextMenu: {
+        const QScopedValueRollback<bool> editing(m_userEditing, true);
+        return QLineEdit::event(event);
+    }
+    default:
+        return QLineEdit::event(event);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -308,16 +322,16 @@ MenuItem::MenuItem(const QString &caption, QObject *parent) : QAction(caption, p
 {
     connect(this, &QAction::triggered, this, [this] {
         // Qt toggles a checkable action before it reports the trigger; the
-        // check mark belongs to the handlers, so put it back first.
+        // check mark belongs to the handlers, so put it back first. Only a
+        // checked item is checkable.
         if (isCheckable())
-            QAction::setChecked(m_checked);
+            QAction::setChecked(true);
         emit Click();
     });
 }
 
-void MenuItem::setChecked(bool checked)
+void MenuItem::setCheckMark(bool checked)
 {
-    m_checked = checked;
     // Only a checked item shows a mark; an unchecked one looks like a plain
     // command, not like an empty check box.
     setCheckable(checked);

@@ -76,22 +76,29 @@ signals:
 };
 
 // A single-line text box. MaxLength limits what the user types (0 means no
-// limit); text set by code is kept whole, however long, and can then be
-// shortened but not lengthened by typing.
+// limit); text set by code, through setText of any pointer to the box, is
+// kept whole, however long, and can then be shortened but not lengthened by
+// typing. The line edit's own maximum length, which would cut text set by
+// code, is not for the box's users.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit TextBox(QWidget *parent);
     QString Text() const { return text(); }
-    void setText(const QString &text);
     int MaxLength() const { return m_maxLength; }
-    void setMaxLength(int length) { m_maxLength = qMax(length, 0); }
+    void limitLength(int length) { m_maxLength = qMax(length, 0); }
+
+protected:
+    bool event(QEvent *event) override;
 
 private:
+    using QLineEdit::maxLength;
+    using QLineEdit::setMaxLength;
+
     friend class TypedLengthLimit;
     int m_maxLength = 0;
     qsizetype m_shownLength = 0;
-    bool m_settingText = false;
+    bool m_userEditing = false; // the box is handling the user's input
 };
 
 // A multi-line text box. Text() uses CR LF line breaks for what the user
@@ -106,7 +113,7 @@ public:
     QString Text() const { return m_text; }
     void setText(const QString &text);
     int MaxLength() const { return m_maxLength; }
-    void setMaxLength(int length) { m_maxLength = length; }
+    void limitLength(int length) { m_maxLength = length; }
 
 protected:
     void insertFromMimeData(const QMimeData *source) override;
@@ -170,20 +177,24 @@ private:
     int m_width;
 };
 
-// A menu command or title. Check marks are set only by code: a click never
-// toggles them. Click fires when the user chooses the item.
+// A menu command or title. Check marks are set only by code, through
+// setCheckMark: a click never toggles them, and the action's own check
+// members are not for the item's users. Click fires when the user chooses
+// the item.
 class MenuItem : public QAction {
     Q_OBJECT
 public:
     MenuItem(const QString &caption, QObject *parent);
-    bool Checked() const { return m_checked; }
-    void setChecked(bool checked);
+    bool Checked() const { return isChecked(); }
+    void setCheckMark(bool checked);
     int HelpContextID = 0;
 signals:
     void Click();
 
 private:
-    bool m_checked = false;
+    using QAction::setCheckable;
+    using QAction::setChecked;
+    using QAction::toggle;
 };
 
 // A timer: while Enabled it raises Timer every Interval milliseconds; an
