@@ -1,12 +1,13 @@
-// A window's controls and menus as data, one row each in the columns of its
-// design tables, and the one builder that turns such tables into the
-// controls of controls.h: placed in twips, named, in the order of their tab
-// indexes, with their help numbers. The window then picks its typed
-// controls by name and has its handlers connected by name: a control
-// Option12 with the event Click goes to the window's slot Option12_Click.
-// Plain C++ rather than Designer files: the rows read like the tables, in
-// twips as they give them, with the controls of this folder; names and
-// kinds are checked by the compiler, and nothing is generated.
+// A window's controls and menus as data, one row each: name, kind, caption,
+// tooltip, container, place in twips, tab index, help number and other
+// properties. One builder turns such tables into the controls of
+// controls.h: placed in twips, named, in the order of their tab indexes,
+// with their help numbers. The window then picks its typed controls by name
+// and has its handlers connected by name: a control Option12 with the event
+// Click goes to the window's slot Option12_Click.
+// Plain C++ rather than Designer files: a row keeps the place in twips, as
+// the window was designed, and names this folder's own control classes;
+// names and kinds are checked by the compiler, and nothing is generated.
 #pragma once
 
 #include <QColor>
