@@ -1,19 +1,30 @@
 # cmake -DSOURCE_DIR=<src> -P CheckDependencies.cmake
-# Fails when a source file includes a header its folder may not use: the
-# tools use the platform, the about boxes and the host SDK, never each other
-# (the input box wizard shares the message box wizard's text files); the
-# host sees only the host SDK and the platform.
+# Fails when a source file includes a header its folder may not use. The
+# floors, from the ground up: text and the host SDK use nothing; the
+# platform (service interfaces, the error type) nothing; storage the platform
+# and text; pictures, forms and help what lies below them; desktop (the Qt
+# services) the rooms that carry them out; the tools the rooms, the about
+# boxes and the host SDK, never each other; the shell the tools; the host
+# the host SDK and the services only.
 cmake_path(ABSOLUTE_PATH SOURCE_DIR NORMALIZE)
 set(allowed_hostsdk "")
-set(allowed_platform platform)
-set(allowed_about platform)
-set(allowed_msgbox_wizard platform about hostsdk)
-set(allowed_inputbox_wizard platform about hostsdk msgbox_wizard/wizard_files.h)
-set(allowed_color_finder platform about hostsdk)
-set(allowed_picture_viewer platform about hostsdk)
-set(allowed_shell platform about hostsdk msgbox_wizard inputbox_wizard color_finder picture_viewer)
-set(allowed_host platform hostsdk)
-set(allowed_app platform shell host)
+set(allowed_text "")
+set(allowed_platform "")
+set(allowed_storage platform text)
+set(allowed_pictures platform storage)
+set(allowed_forms platform storage text)
+set(allowed_help platform storage forms)
+set(allowed_desktop platform storage text help pictures)
+set(allowed_wizard_files platform storage text forms)
+set(allowed_about platform forms)
+set(pelk_tool_floor platform text forms about hostsdk)
+set(allowed_msgbox_wizard ${pelk_tool_floor} wizard_files)
+set(allowed_inputbox_wizard ${pelk_tool_floor} wizard_files)
+set(allowed_color_finder ${pelk_tool_floor})
+set(allowed_picture_viewer ${pelk_tool_floor})
+set(allowed_shell platform storage desktop forms hostsdk msgbox_wizard inputbox_wizard color_finder picture_viewer)
+set(allowed_host platform storage desktop hostsdk)
+set(allowed_app platform storage desktop shell host)
 
 file(GLOB_RECURSE files RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
 set(faults "")

@@ -8,7 +8,7 @@
 //   bench_color [presses]   (default 1000; offscreen unless QT_QPA_PLATFORM is set)
 #include "timing.h"
 #include "color_finder/frmaddin2.h"
-#include "platform/qtplatform.h"
+#include "desktop/qtplatform.h"
 
 #include <QApplication>
 #include <QDir>

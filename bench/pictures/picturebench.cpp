@@ -9,7 +9,7 @@
 //     them, in picture mode and in path finder mode.
 // The files are generated in a temporary folder and removed afterwards.
 #include "picture_viewer/frmaddin3.h"
-#include "platform/qtplatform.h"
+#include "desktop/qtplatform.h"
 
 #include <QApplication>
 #include <QDir>

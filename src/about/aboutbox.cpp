@@ -2,7 +2,7 @@
 
 #include "maker.h"
 #include "programicon.h"
-#include "platform/forms/twips.h"
+#include "forms/twips.h"
 
 #include <QCoreApplication>
 #include <QShortcut>

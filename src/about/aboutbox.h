@@ -4,9 +4,9 @@
 // opening loads it afresh.
 #pragma once
 
-#include "platform/forms/controls.h"
-#include "platform/forms/controltable.h"
-#include "platform/forms/form.h"
+#include "forms/controls.h"
+#include "forms/controltable.h"
+#include "forms/form.h"
 
 #include <QList>
 

@@ -5,7 +5,7 @@
 #include "host/hostruns.h"
 #include "host/hostwindow.h"
 #include "platform/commandline.h"
-#include "platform/qtplatform.h"
+#include "desktop/qtplatform.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -2,8 +2,8 @@
 // registers its class, opens no window and ends. --help and --version only
 // print; they register nothing.
 #include "platform/commandline.h"
-#include "platform/paths.h"
-#include "platform/qtplatform.h"
+#include "storage/paths.h"
+#include "desktop/qtplatform.h"
 #include "shell/addin.h"
 #include "shell/registration.h"
 

@@ -1,6 +1,6 @@
 #include "colortexts.h"
 
-#include "platform/numberreading.h"
+#include "text/numberreading.h"
 
 #include <cmath>
 

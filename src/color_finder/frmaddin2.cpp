@@ -5,7 +5,7 @@
 #include "about/aboutbox.h"
 #include "about/maker.h"
 #include "about/programicon.h"
-#include "platform/windowplacement.h"
+#include "forms/windowplacement.h"
 
 #include <QApplication>
 
@@ -263,8 +263,7 @@ void frmAddIn2::SaveAll()
 void frmAddIn2::Form_Unload(bool &)
 {
     SaveAll();
-    if (Connect)
-        Connect->Hide2();
+    requestHide();
 }
 
 void frmAddIn2::mnuColorBar_Click()
@@ -296,9 +295,7 @@ void frmAddIn2::mnuColorBar_Click()
 void frmAddIn2::mnuExit_Click()
 {
     SaveAll();
-    if (Connect)
-        Connect->Hide2();
-    else
+    if (!requestHide())
         Hide();
 }
 

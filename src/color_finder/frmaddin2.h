@@ -4,11 +4,10 @@
 // The color, the step sizes and the format are remembered per user.
 #pragma once
 
-#include "platform/commondialog.h"
-#include "platform/forms/connectlink.h"
-#include "platform/forms/controls.h"
-#include "platform/forms/controltable.h"
-#include "platform/forms/form.h"
+#include "forms/commondialog.h"
+#include "forms/controls.h"
+#include "forms/controltable.h"
+#include "forms/form.h"
 #include "hostsdk/hostsdk.h"
 
 #include <QMenu>
@@ -54,7 +53,6 @@ public:
     explicit frmAddIn2(Platform &platform, QObject *parent = nullptr);
 
     std::shared_ptr<hostsdk::VBE> VBInstance2;
-    ConnectLink *Connect = nullptr;
 
     // The preview: the window's background color, a color number.
     quint32 BackColor();

@@ -2,7 +2,7 @@
 
 #include "addinlist.h"
 
-#include "platform/paths.h"
+#include "storage/paths.h"
 #include "platform/platform.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "addinlist.h"
 
-#include "platform/filereading.h"
-#include "platform/inifile.h"
+#include "storage/filereading.h"
+#include "storage/inifile.h"
 
 namespace pelk::host {
 
@@ -64,7 +64,7 @@ std::optional<ClassRecord> findClass(const QByteArray &registry, const QString &
 
 QByteArray readFileBytes(const QString &path)
 {
-    return files::readRegularFile(path, ini::kMaxFileBytes).bytes;
+    return files::readRegularFile(path, files::kMaxFileBytes).bytes;
 }
 
 } // namespace pelk::host

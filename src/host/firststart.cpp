@@ -3,7 +3,7 @@
 #include "addinlist.h"
 
 #include "platform/error.h"
-#include "platform/paths.h"
+#include "storage/paths.h"
 #include "platform/platform.h"
 
 #include <QDir>

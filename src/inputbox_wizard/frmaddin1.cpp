@@ -5,8 +5,8 @@
 #include "about/aboutbox.h"
 #include "about/maker.h"
 #include "about/programicon.h"
-#include "msgbox_wizard/wizard_files.h"
-#include "platform/windowplacement.h"
+#include "wizard_files/wizard_files.h"
+#include "forms/windowplacement.h"
 
 namespace pelk {
 
@@ -102,16 +102,13 @@ void frmAddIn1::mnuExit_Click()
 {
     // Hidden through the connection so it knows the tool is closed; the
     // fields keep their text.
-    if (Connect)
-        Connect->Hide1();
-    else
+    if (!requestHide())
         Hide();
 }
 
 void frmAddIn1::Form_Unload(bool &)
 {
-    if (Connect)
-        Connect->Hide1();
+    requestHide();
 }
 
 void frmAddIn1::mnuNew_Click()

@@ -3,11 +3,10 @@
 // and a comment line on the clipboard. File keeps the message in a text file.
 #pragma once
 
-#include "platform/commondialog.h"
-#include "platform/forms/connectlink.h"
-#include "platform/forms/controls.h"
-#include "platform/forms/controltable.h"
-#include "platform/forms/form.h"
+#include "forms/commondialog.h"
+#include "forms/controls.h"
+#include "forms/controltable.h"
+#include "forms/form.h"
 #include "hostsdk/hostsdk.h"
 
 #include <QVariant>
@@ -21,8 +20,6 @@ class frmAddIn1 : public forms::Form {
 public:
     explicit frmAddIn1(Platform &platform, QObject *parent = nullptr);
 
-    std::shared_ptr<hostsdk::VBE> VBInstance1; // never set: this tool needs no host object
-    ConnectLink *Connect = nullptr;
     QVariant MsgBoxResult; // the answer to Save's overwrite question
 
     // The code generator's state; it outlives hiding and unloading.

@@ -1,6 +1,6 @@
 #include "inputboxcode.h"
 
-#include "platform/sourcetext.h"
+#include "text/sourcetext.h"
 
 namespace pelk::inputbox {
 

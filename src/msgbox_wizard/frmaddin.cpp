@@ -1,11 +1,11 @@
 #include "frmaddin.h"
 
 #include "msgboxcode.h"
-#include "wizard_files.h"
+#include "wizard_files/wizard_files.h"
 #include "about/aboutbox.h"
 #include "about/programicon.h"
-#include "platform/forms/twips.h"
-#include "platform/windowplacement.h"
+#include "forms/twips.h"
+#include "forms/windowplacement.h"
 
 #include <QScreen>
 #include <QStyle>
@@ -145,8 +145,7 @@ void frmAddIn::Form_Load()
 
 void frmAddIn::Form_Unload(bool &)
 {
-    if (Connect)
-        Connect->Hide();
+    requestHide();
 }
 
 // ---------------------------------------------------------------------------
@@ -347,8 +346,7 @@ void frmAddIn::mnuSave_Click()
 
 void frmAddIn::mnuExit_Click()
 {
-    if (Connect)
-        Connect->Hide();
+    requestHide();
 }
 
 void frmAddIn::mnuQuickHelp_Click()

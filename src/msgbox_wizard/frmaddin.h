@@ -2,11 +2,10 @@
 // shows it for real (Test) and copies the MsgBox code line (Copy).
 #pragma once
 
-#include "platform/commondialog.h"
-#include "platform/forms/connectlink.h"
-#include "platform/forms/controls.h"
-#include "platform/forms/controltable.h"
-#include "platform/forms/form.h"
+#include "forms/commondialog.h"
+#include "forms/controls.h"
+#include "forms/controltable.h"
+#include "forms/form.h"
 #include "hostsdk/hostsdk.h"
 
 namespace pelk {
@@ -18,7 +17,6 @@ public:
     ~frmAddIn() override;
 
     std::shared_ptr<hostsdk::VBE> VBInstance;
-    ConnectLink *Connect = nullptr;
 
     struct Ui {
         forms::Frame *Frame1, *Frame2, *Frame3, *Frame5, *Frame12;

@@ -1,7 +1,7 @@
 #include "msgboxcode.h"
 
-#include "platform/numberreading.h"
-#include "platform/sourcetext.h"
+#include "text/numberreading.h"
+#include "text/sourcetext.h"
 
 #include <cmath>
 

@@ -66,8 +66,7 @@ void frmAddIn3::Form_Load()
 
 void frmAddIn3::Form_Unload(bool &)
 {
-    if (Connect)
-        Connect->Hide3();
+    requestHide();
 }
 
 QString frmAddIn3::selectedFullPath()
@@ -306,8 +305,7 @@ void frmAddIn3::mnuAbout_Click()
 
 void frmAddIn3::mnuExit_Click()
 {
-    if (Connect)
-        Connect->Hide3();
+    requestHide();
 }
 
 } // namespace pelk

@@ -3,12 +3,11 @@
 // file list, a full-height view, and copying of a file's full path.
 #pragma once
 
-#include "platform/forms/connectlink.h"
-#include "platform/forms/controls.h"
-#include "platform/forms/controltable.h"
-#include "platform/forms/filelists.h"
-#include "platform/forms/form.h"
-#include "platform/forms/imagebox.h"
+#include "forms/controls.h"
+#include "forms/controltable.h"
+#include "forms/filelists.h"
+#include "forms/form.h"
+#include "forms/imagebox.h"
 #include "hostsdk/hostsdk.h"
 
 #include <QMenu>
@@ -50,7 +49,6 @@ public:
     }
 
     std::shared_ptr<hostsdk::VBE> VBInstance3;
-    ConnectLink *Connect = nullptr;
 
     // Form variables: they outlive an unload.
     int i = 0;           // scan position: the index the next tick shows

@@ -69,12 +69,4 @@ QString msgBoxHelpFile(const AppInfo &app, const QString &helpFile)
     return app.Path + QLatin1Char('/') + helpFile;
 }
 
-QString promptDisplayText(const QString &prompt)
-{
-    QString text = prompt;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
 } // namespace pelk

@@ -39,7 +39,4 @@ struct AppInfo;
 // it stands.
 QString msgBoxHelpFile(const AppInfo &app, const QString &helpFile);
 
-// The prompt as displayed: CR LF, CR and LF each start a new line ('\n').
-QString promptDisplayText(const QString &prompt);
-
 } // namespace pelk

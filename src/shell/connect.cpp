@@ -1,5 +1,10 @@
 #include "connect.h"
 
+#include "color_finder/frmaddin2.h"
+#include "inputbox_wizard/frmaddin1.h"
+#include "msgbox_wizard/frmaddin.h"
+#include "picture_viewer/frmaddin3.h"
+
 #include <QLoggingCategory>
 
 namespace pelk {
@@ -13,6 +18,17 @@ Q_LOGGING_CATEGORY(lcConnect, "pelk.connect", QtInfoMsg)
 const QString kSettingsSection = QStringLiteral("Settings");
 const QString kDisplayOnConnect = QStringLiteral("DisplayOnConnect");
 
+// A call into the host: its failure becomes the add-in's one error type.
+template <class Call>
+decltype(auto) fromHost(Call &&call)
+{
+    try {
+        return call();
+    } catch (const hostsdk::HostError &error) {
+        throw Error(error.number(), error.description());
+    }
+}
+
 // Runs one step; a failure of the platform or the host is skipped without a
 // message so the next step runs. Anything else (no memory, a broken
 // invariant) is no failing step and goes on up.
@@ -20,21 +36,10 @@ template <class Step>
 void skipOnFailure(const char *what, Step &&step)
 {
     try {
-        step();
+        fromHost(step);
     } catch (const Error &error) {
         qCDebug(lcConnect, "skipped %s: %s", what, qUtf8Printable(error.description()));
-    } catch (const hostsdk::HostError &error) {
-        qCDebug(lcConnect, "skipped %s: %s", what, qUtf8Printable(error.description()));
     }
-}
-
-QString describe(const std::exception &error)
-{
-    if (const auto *own = dynamic_cast<const Error *>(&error))
-        return own->description();
-    if (const auto *host = dynamic_cast<const hostsdk::HostError *>(&error))
-        return host->description();
-    return QString::fromLocal8Bit(error.what());
 }
 
 hostsdk::CommandBarControl &require(const hostsdk::CommandBarControlPtr &entry)
@@ -44,128 +49,145 @@ hostsdk::CommandBarControl &require(const hostsdk::CommandBarControlPtr &entry)
     return *entry;
 }
 
+template <class Window>
+std::unique_ptr<forms::Form> create(Platform &platform)
+{
+    return std::make_unique<Window>(platform);
+}
+
+// One row of the tool table.
+struct Tool {
+    const char *caption;
+    bool beginGroup;
+    std::unique_ptr<forms::Form> (*create)(Platform &);
+    // Hands the host object to the window; null for a tool that keeps none.
+    void (*handHost)(forms::Form &, const std::shared_ptr<hostsdk::VBE> &);
+};
+
+const std::array<Tool, Connect::kToolCount> kTools = {{
+    {"Pelk MsgBox Wizard", true, create<frmAddIn>,
+     [](forms::Form &window, const std::shared_ptr<hostsdk::VBE> &host) {
+         static_cast<frmAddIn &>(window).VBInstance = host;
+     }},
+    {"Pelk Input Box Wizard", false, create<frmAddIn1>, nullptr},
+    {"Pelk Color Finder", true, create<frmAddIn2>,
+     [](forms::Form &window, const std::shared_ptr<hostsdk::VBE> &host) {
+         static_cast<frmAddIn2 &>(window).VBInstance2 = host;
+     }},
+    {"Pelk Picture Viewer", false, create<frmAddIn3>,
+     [](forms::Form &window, const std::shared_ptr<hostsdk::VBE> &host) {
+         static_cast<frmAddIn3 &>(window).VBInstance3 = host;
+     }},
+}};
+
 } // namespace
 
-// Receives the clicks of one entry and passes them to its handler.
+// Receives the clicks of one entry and shows its tool.
 class Connect::ClickSink final : public hostsdk::CommandBarEventsSink {
 public:
-    ClickSink(Connect &connect, const Tool &tool) : m_connect(connect), m_tool(tool) {}
-    void Click(const hostsdk::CommandBarControlPtr &control, bool &handled, bool &cancelDefault) override
-    {
-        (m_connect.*m_tool.click)(control, handled, cancelDefault);
-    }
+    ClickSink(Connect &connect, int tool) : m_connect(connect), m_tool(tool) {}
+    void Click(const hostsdk::CommandBarControlPtr &, bool &, bool &) override { m_connect.Show(m_tool); }
 
 private:
     Connect &m_connect;
-    const Tool &m_tool;
+    int m_tool;
 };
-
-const std::array<Connect::Tool, 4> Connect::kTools = {{
-    {"Pelk MsgBox Wizard", true, &Connect::MenuEntry, &Connect::MenuHandler, &Connect::MenuHandler_Click,
-     [](Connect &c) -> ToolWindowSlot & { return c.ToolWindow; },
-     [](Connect &c) { c.ToolWindow->VBInstance = c.VBInstance; }},
-    {"Pelk Input Box Wizard", false, &Connect::MenuEntry1, &Connect::MenuHandler1, &Connect::MenuHandler1_Click,
-     [](Connect &c) -> ToolWindowSlot & { return c.ToolWindow1; }, nullptr},
-    {"Pelk Color Finder", true, &Connect::MenuEntry2, &Connect::MenuHandler2, &Connect::MenuHandler2_Click,
-     [](Connect &c) -> ToolWindowSlot & { return c.ToolWindow2; },
-     [](Connect &c) { c.ToolWindow2->VBInstance2 = c.VBInstance2; }},
-    {"Pelk Picture Viewer", false, &Connect::MenuEntry3, &Connect::MenuHandler3, &Connect::MenuHandler3_Click,
-     [](Connect &c) -> ToolWindowSlot & { return c.ToolWindow3; },
-     [](Connect &c) { c.ToolWindow3->VBInstance3 = c.VBInstance3; }},
-}};
 
 Connect::Connect(Platform &platform) : m_platform(platform)
 {
-    for (std::size_t i = 0; i < kTools.size(); ++i)
-        m_sinks[i] = std::make_unique<ClickSink>(*this, kTools[i]);
+    for (int tool = 0; tool < kToolCount; ++tool)
+        m_tools[tool].sink = std::make_unique<ClickSink>(*this, tool);
 }
 
 Connect::~Connect()
 {
-    for (std::size_t i = 0; i < kTools.size(); ++i) {
-        if (const hostsdk::CommandBarEventsPtr &source = this->*kTools[i].handler)
-            skipOnFailure("unsubscribing", [&] { source->Unadvise(m_sinks[i].get()); });
+    for (ToolState &state : m_tools) {
+        if (state.clicks)
+            skipOnFailure("unsubscribing", [&] { state.clicks->Unadvise(state.sink.get()); });
     }
-    // The windows go first: their unload may still call back into Hide.
-    for (const Tool &tool : kTools)
-        tool.window(*this).release();
+    releaseWindows();
 }
 
-forms::Form *Connect::toolWindow(int tool)
+forms::Form *Connect::toolWindow(int tool) const
 {
-    if (tool < 0 || tool >= int(kTools.size()))
+    if (tool < 0 || tool >= kToolCount)
         return nullptr;
-    return kTools[tool].window(*this).get();
+    return m_tools[tool].window.get();
 }
 
 // --- Show and Hide ----------------------------------------------------------
 
-void Connect::showTool(const Tool &tool)
+forms::Form &Connect::windowObject(int tool)
 {
-    ToolWindowSlot &slot = tool.window(*this);
-    skipOnFailure("creating the window", [&] { slot.object(m_platform); });
-    if (tool.handHost)
-        skipOnFailure("handing the host to the window", [&] { tool.handHost(*this); });
-    skipOnFailure("setting the window's Connect", [&] { slot.setConnect(this); });
+    std::unique_ptr<forms::Form> &window = m_tools[tool].window;
+    if (!window) {
+        window = kTools[tool].create(m_platform);
+        // The window's Exit and unload hide it through the connection.
+        QObject::connect(window.get(), &forms::Form::hideRequested, window.get(), [this, tool] { Hide(tool); });
+    }
+    return *window;
+}
+
+void Connect::Show(int tool)
+{
+    skipOnFailure("creating the window", [&] { windowObject(tool); });
+    if (kTools[tool].handHost) {
+        skipOnFailure("handing the host to the window", [&] {
+            if (!toolWindow(tool))
+                throw Error(errObjectNotSet);
+            kTools[tool].handHost(*toolWindow(tool), VBInstance);
+        });
+    }
     FormDisplayed = true;
     skipOnFailure("showing the window", [&] {
-        if (!slot.get())
+        if (!toolWindow(tool))
             throw Error(errObjectNotSet);
-        slot.get()->Show();
+        toolWindow(tool)->Show();
     });
 }
 
-void Connect::hideTool(const Tool &tool)
+void Connect::Hide(int tool)
 {
     FormDisplayed = false;
-    skipOnFailure("hiding the window", [&] { tool.window(*this).object(m_platform).Hide(); });
+    skipOnFailure("hiding the window", [&] { windowObject(tool).Hide(); });
 }
 
-void Connect::Show() { showTool(kTools[0]); }
-void Connect::Show1() { showTool(kTools[1]); }
-void Connect::Show2() { showTool(kTools[2]); }
-void Connect::Show3() { showTool(kTools[3]); }
-void Connect::Hide() { hideTool(kTools[0]); }
-void Connect::Hide1() { hideTool(kTools[1]); }
-void Connect::Hide2() { hideTool(kTools[2]); }
-void Connect::Hide3() { hideTool(kTools[3]); }
-
-void Connect::MenuHandler_Click(const hostsdk::CommandBarControlPtr &, bool &, bool &) { Show(); }
-void Connect::MenuHandler1_Click(const hostsdk::CommandBarControlPtr &, bool &, bool &) { Show1(); }
-void Connect::MenuHandler2_Click(const hostsdk::CommandBarControlPtr &, bool &, bool &) { Show2(); }
-void Connect::MenuHandler3_Click(const hostsdk::CommandBarControlPtr &, bool &, bool &) { Show3(); }
+void Connect::releaseWindows()
+{
+    // The windows go first: their unload may still call back into Hide.
+    for (ToolState &state : m_tools)
+        state.window.reset();
+}
 
 // --- The host's menu --------------------------------------------------------
 
 hostsdk::CommandBarControlPtr Connect::AddToAddInCommandBar(const QString &sCaption)
 {
     try {
-        if (!VBInstance)
-            return nullptr;
-        hostsdk::CommandBarPtr bar = VBInstance->CommandBars().Item(QStringLiteral("Add-Ins"));
-        if (!bar)
-            return nullptr;
-        hostsdk::CommandBarControlPtr entry = bar->Controls().Add(1);
-        if (!entry)
-            return nullptr;
-        entry->setCaption(sCaption);
-        return entry;
+        return fromHost([&]() -> hostsdk::CommandBarControlPtr {
+            if (!VBInstance)
+                return nullptr;
+            hostsdk::CommandBarPtr bar = VBInstance->CommandBars().Item(QStringLiteral("Add-Ins"));
+            if (!bar)
+                return nullptr;
+            hostsdk::CommandBarControlPtr entry = bar->Controls().Add(1);
+            if (entry)
+                entry->setCaption(sCaption);
+            return entry;
+        });
     } catch (const Error &) {
-        return nullptr;
-    } catch (const hostsdk::HostError &) {
         return nullptr;
     }
 }
 
-void Connect::subscribe(std::size_t tool, hostsdk::CommandBarEventsPtr source)
+void Connect::subscribe(int tool, hostsdk::CommandBarEventsPtr source)
 {
-    ClickSink *sink = m_sinks[tool].get();
-    hostsdk::CommandBarEventsPtr &handler = this->*kTools[tool].handler;
-    if (handler)
-        skipOnFailure("unsubscribing", [&] { handler->Unadvise(sink); });
-    handler = std::move(source);
-    if (handler)
-        handler->Advise(sink);
+    ToolState &state = m_tools[tool];
+    if (state.clicks)
+        skipOnFailure("unsubscribing", [&] { state.clicks->Unadvise(state.sink.get()); });
+    state.clicks = std::move(source);
+    if (state.clicks)
+        fromHost([&] { state.clicks->Advise(state.sink.get()); });
 }
 
 void Connect::showIfDisplayedOnConnect()
@@ -173,7 +195,7 @@ void Connect::showIfDisplayedOnConnect()
     const QString value =
         m_platform.GetSetting(m_platform.App().Title, kSettingsSection, kDisplayOnConnect, QStringLiteral("0"));
     if (value == QLatin1String("1"))
-        Show();
+        Show(0);
 }
 
 // --- The host's calls -------------------------------------------------------
@@ -183,37 +205,31 @@ void Connect::OnConnection(const std::shared_ptr<hostsdk::VBE> &VBInst, hostsdk:
 {
     try {
         VBInstance = VBInst;
-        VBInstance1 = VBInst;
-        VBInstance2 = VBInst;
-        VBInstance3 = VBInst;
-
         if (ConnectMode == hostsdk::ext_cm_External) {
-            Show();
+            Show(0);
         } else {
-            for (const Tool &tool : kTools) {
-                this->*tool.entry = AddToAddInCommandBar(QString::fromLatin1(tool.caption));
-                if (tool.beginGroup)
-                    require(this->*tool.entry).setBeginGroup(true);
+            for (int tool = 0; tool < kToolCount; ++tool) {
+                m_tools[tool].entry = AddToAddInCommandBar(QString::fromLatin1(kTools[tool].caption));
+                if (kTools[tool].beginGroup)
+                    fromHost([&] { require(m_tools[tool].entry).setBeginGroup(true); });
             }
             if (!VBInst)
                 throw Error(errObjectNotSet);
-            for (std::size_t tool = 0; tool < kTools.size(); ++tool)
-                subscribe(tool, VBInst->Events().CommandBarEvents(this->*kTools[tool].entry));
+            for (int tool = 0; tool < kToolCount; ++tool)
+                subscribe(tool, fromHost([&] { return VBInst->Events().CommandBarEvents(m_tools[tool].entry); }));
         }
 
         if (ConnectMode == hostsdk::ext_cm_AfterStartup)
             showIfDisplayedOnConnect();
-    } catch (const std::exception &error) {
-        m_platform.MsgBox(describe(error), mb::vbOKOnly);
-    } catch (...) {
-        m_platform.MsgBox(Error::standardDescription(0), mb::vbOKOnly);
+    } catch (const Error &error) {
+        m_platform.MsgBox(error.description(), mb::vbOKOnly);
     }
 }
 
 void Connect::OnDisconnection(hostsdk::ext_DisconnectMode, QVariantList &)
 {
-    for (const Tool &tool : kTools)
-        skipOnFailure("deleting a menu entry", [&] { require(this->*tool.entry).Delete(); });
+    for (ToolState &state : m_tools)
+        skipOnFailure("deleting a menu entry", [&] { require(state.entry).Delete(); });
 
     skipOnFailure("saving DisplayOnConnect", [&] {
         if (FormDisplayed) {
@@ -224,14 +240,13 @@ void Connect::OnDisconnection(hostsdk::ext_DisconnectMode, QVariantList &)
         }
     });
 
-    for (const Tool &tool : kTools) {
+    for (ToolState &state : m_tools) {
         skipOnFailure("unloading a window", [&] {
-            if (forms::Form *window = tool.window(*this).get())
-                window->Unload();
+            if (state.window)
+                state.window->Unload();
         });
     }
-    for (const Tool &tool : kTools)
-        tool.window(*this).release();
+    releaseWindows();
 }
 
 void Connect::OnStartupComplete(QVariantList &)

@@ -4,8 +4,8 @@
 #include "connect.h"
 #include "registration.h"
 
-#include "platform/paths.h"
-#include "platform/qtplatform.h"
+#include "storage/paths.h"
+#include "desktop/qtplatform.h"
 
 namespace pelk {
 

@@ -1,6 +1,6 @@
 #include "registration.h"
 
-#include "platform/paths.h"
+#include "storage/paths.h"
 #include "platform/platform.h"
 
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "about/maker.h"
 #include "about/programicon.h"
 #include "platform/fakeplatform.h"
-#include "platform/forms/twips.h"
+#include "forms/twips.h"
 #include "testmain.h"
 
 using namespace pelk;

@@ -32,21 +32,17 @@ public:
     }
 };
 
-class RecordingConnect : public ConnectLink {
+// The connection as the window sees it: a hide request hides the window.
+class RecordingConnect {
 public:
-    explicit RecordingConnect(frmAddIn2 &form) : m_form(form) {}
-    int hides = 0;
-    void Hide() override {}
-    void Hide1() override {}
-    void Hide2() override
+    explicit RecordingConnect(frmAddIn2 &form)
     {
-        ++hides;
-        m_form.Hide();
+        QObject::connect(&form, &forms::Form::hideRequested, &form, [this, &form] {
+            ++hides;
+            form.Hide();
+        });
     }
-    void Hide3() override {}
-
-private:
-    frmAddIn2 &m_form;
+    int hides = 0;
 };
 
 const QStringList kColorKeys = {"Red", "Green", "Blue", "RedSet", "GreenSet", "BlueSet"};
@@ -521,7 +517,6 @@ void FrmAddIn2Test::findCopySwitchAndReopen()
 void FrmAddIn2Test::exitHidesAndKeepsState()
 {
     RecordingConnect connect(*m_form);
-    m_form->Connect = &connect;
     m_form->Show();
     ui().Text1->setText("77");
     ui().mnuDecimal->trigger();
@@ -542,7 +537,6 @@ void FrmAddIn2Test::exitHidesAndKeepsState()
 void FrmAddIn2Test::closeBoxSavesAndHides()
 {
     RecordingConnect connect(*m_form);
-    m_form->Connect = &connect;
     m_form->Show();
     ui().Text3->setText("42");
 

@@ -6,8 +6,8 @@
 // frames where it draws them, the clipboard as another program reads it.
 // Every wait is for a window, a title, a frame or a process, with a
 // deadline; nothing sleeps.
-#include "platform/forms/twips.h"
-#include "platform/settingsstore.h"
+#include "forms/twips.h"
+#include "storage/settingsstore.h"
 #include "testmain.h"
 
 #include <QProcess>

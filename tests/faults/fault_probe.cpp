@@ -3,10 +3,10 @@
 // eats memory on a device must not take the test with it.
 //   fault_probe get | save | main | addins | class | open PATH
 #include "host/addinlist.h"
-#include "msgbox_wizard/wizard_files.h"
+#include "wizard_files/wizard_files.h"
 #include "platform/fakeplatform.h"
-#include "platform/paths.h"
-#include "platform/qtplatform.h"
+#include "storage/paths.h"
+#include "desktop/qtplatform.h"
 #include "shell/addin.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 // runs in fault_probe, stopped at a deadline and held to a memory limit.
 #include "fullfolder.h"
 #include "platform/error.h"
-#include "platform/paths.h"
-#include "platform/qtplatform.h"
+#include "storage/paths.h"
+#include "desktop/qtplatform.h"
 #include "errornumber.h"
 #include "testmain.h"
 

@@ -1,10 +1,10 @@
 // The form lifecycle and the controls' documented behaviour.
 #include "platform/fakeplatform.h"
-#include "platform/forms/controls.h"
-#include "platform/forms/controltable.h"
-#include "platform/forms/form.h"
-#include "platform/forms/imagebox.h"
-#include "platform/forms/twips.h"
+#include "forms/controls.h"
+#include "forms/controltable.h"
+#include "forms/form.h"
+#include "forms/imagebox.h"
+#include "forms/twips.h"
 #include "testmain.h"
 
 #include <QClipboard>

@@ -8,9 +8,9 @@
 #include "color_finder/colortexts.h"
 #include "inputbox_wizard/inputboxcode.h"
 #include "msgbox_wizard/msgboxcode.h"
-#include "platform/numberreading.h"
-#include "platform/sourcetext.h"
-#include "platform/utf8text.h"
+#include "text/numberreading.h"
+#include "text/sourcetext.h"
+#include "text/utf8text.h"
 
 #include <cmath>
 #include <optional>

@@ -4,7 +4,7 @@
 // and values the writer documents as unwritable.
 // Input: section, key, value and the file, separated by 0x1F.
 #include "fuzzing.h"
-#include "platform/inifile.h"
+#include "storage/inifile.h"
 
 #include <QList>
 

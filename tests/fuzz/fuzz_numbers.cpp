@@ -5,8 +5,8 @@
 // number written out reads back as itself.
 // Input: the text, as UTF-8; its first eight bytes are also a double.
 #include "fuzzing.h"
-#include "platform/numberreading.h"
-#include "platform/utf8text.h"
+#include "text/numberreading.h"
+#include "text/utf8text.h"
 
 #include <QRegularExpression>
 

@@ -4,8 +4,8 @@
 // (a bitmap never larger than itself), with its own size. Input: the file; the
 // size it is shown at follows from its bytes.
 #include "fuzzing.h"
-#include "platform/pictures/pictureformat.h"
-#include "platform/pictures/pictureloader.h"
+#include "pictures/pictureformat.h"
+#include "pictures/pictureloader.h"
 
 #include <QDir>
 #include <QFileInfo>

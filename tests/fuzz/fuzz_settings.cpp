@@ -4,9 +4,9 @@
 // for letter. Input: section, key, value and the store's file, separated by
 // 0x1F.
 #include "fuzzing.h"
-#include "platform/paths.h"
-#include "platform/settingsstore.h"
-#include "platform/utf8text.h"
+#include "storage/paths.h"
+#include "storage/settingsstore.h"
+#include "text/utf8text.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,9 +4,9 @@
 // refuses it with a box, never anything else. Input: the bytes, read both
 // as a typed message (UTF-8) and as a file.
 #include "fuzzing.h"
-#include "msgbox_wizard/wizard_files.h"
+#include "wizard_files/wizard_files.h"
 #include "platform/fakeplatform.h"
-#include "platform/utf8text.h"
+#include "text/utf8text.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The help viewer behind WinHelpA: each command opens the one window at the
 // right place, bad help files are reported in the window, never crashed on.
-#include "platform/help/helpsystem.h"
-#include "platform/help/helpviewer.h"
+#include "help/helpsystem.h"
+#include "help/helpviewer.h"
 #include "platform/platform.h"
 #include "testmain.h"
 

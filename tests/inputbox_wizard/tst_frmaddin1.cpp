@@ -19,22 +19,17 @@ namespace {
 
 const QString kComment = QStringLiteral("'resInputBox  '' = vbCancel Else is user input");
 
-// The connection as the window sees it: Hide1 hides the window.
-class RecordingConnect : public ConnectLink {
+// The connection as the window sees it: a hide request hides the window.
+class RecordingConnect {
 public:
-    explicit RecordingConnect(frmAddIn1 &window) : m_window(window) {}
-    QStringList calls;
-    void Hide() override { calls << QStringLiteral("Hide"); }
-    void Hide1() override
+    explicit RecordingConnect(frmAddIn1 &window)
     {
-        calls << QStringLiteral("Hide1");
-        m_window.Hide();
+        QObject::connect(&window, &forms::Form::hideRequested, &window, [this, &window] {
+            calls << QStringLiteral("Hide1");
+            window.Hide();
+        });
     }
-    void Hide2() override { calls << QStringLiteral("Hide2"); }
-    void Hide3() override { calls << QStringLiteral("Hide3"); }
-
-private:
-    frmAddIn1 &m_window;
+    QStringList calls;
 };
 
 struct Wizard {
@@ -46,7 +41,6 @@ struct Wizard {
     Wizard()
     {
         platform.app.Path = folder.path();
-        form.Connect = &connection;
         form.Show();
     }
     frmAddIn1::Ui &ui() { return form.ui(); }

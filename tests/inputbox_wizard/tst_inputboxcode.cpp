@@ -1,6 +1,6 @@
 // The input box code line and the texts around it, computed without a window.
 #include "inputbox_wizard/inputboxcode.h"
-#include "platform/sourcetext.h"
+#include "text/sourcetext.h"
 #include "testmain.h"
 
 using namespace pelk::inputbox;

@@ -4,7 +4,7 @@
 #include "about/aboutbox.h"
 #include "msgbox_wizard/frmaddin.h"
 #include "platform/fakeplatform.h"
-#include "platform/forms/twips.h"
+#include "forms/twips.h"
 #include "testmain.h"
 
 #include <QMenuBar>
@@ -16,21 +16,11 @@ namespace {
 
 const QChar CR = QLatin1Char('\r');
 
-// The connection as the tool sees it: Hide clears the displayed flag and
-// hides the window.
-struct FakeConnect : ConnectLink {
-    forms::Form *form = nullptr;
+// The connection as the tool sees it: a hide request clears the displayed
+// flag and hides the window.
+struct FakeConnect {
     int hides = 0;
     bool FormDisplayed = true;
-    void Hide() override
-    {
-        ++hides;
-        FormDisplayed = false;
-        form->Hide();
-    }
-    void Hide1() override {}
-    void Hide2() override {}
-    void Hide3() override {}
 };
 
 struct Wizard {
@@ -39,8 +29,11 @@ struct Wizard {
     frmAddIn form{platform};
     Wizard()
     {
-        connect.form = &form;
-        form.Connect = &connect;
+        QObject::connect(&form, &forms::Form::hideRequested, &form, [this] {
+            ++connect.hides;
+            connect.FormDisplayed = false;
+            form.Hide();
+        });
         form.Show();
     }
     frmAddIn::Ui &ui() { return form.ui(); }

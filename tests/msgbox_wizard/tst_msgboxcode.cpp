@@ -1,7 +1,7 @@
 // The message box wizard's code line, what Copy appends, and the help
 // context reading.
 #include "msgbox_wizard/msgboxcode.h"
-#include "platform/sourcetext.h"
+#include "text/sourcetext.h"
 #include "testmain.h"
 
 using namespace pelk::msgbox_code;

@@ -1,7 +1,7 @@
 // How the programs find their companions: beside themselves in the build
 // tree, at the installed places in an installation.
-#include "platform/help/helpsystem.h"
-#include "platform/paths.h"
+#include "help/helpsystem.h"
+#include "storage/paths.h"
 #include "testmain.h"
 
 using namespace pelk;

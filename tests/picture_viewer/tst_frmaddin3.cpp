@@ -6,8 +6,8 @@
 #include "picture_viewer/frmaddin3.h"
 #include "picture_viewer/fullpath.h"
 #include "platform/fakeplatform.h"
-#include "platform/forms/twips.h"
-#include "platform/pictures/pictureloader.h"
+#include "forms/twips.h"
+#include "pictures/pictureloader.h"
 
 #include <QAccessible>
 #include <QMenuBar>
@@ -17,17 +17,15 @@
 using namespace pelk;
 
 namespace {
-// The connection as the window sees it: Hide3 hides the window.
-struct RecordingConnect : ConnectLink {
-    frmAddIn3 *form = nullptr;
+// The connection as the window sees it: a hide request hides the window.
+struct RecordingConnect {
     int hides = 0;
-    void Hide() override {}
-    void Hide1() override {}
-    void Hide2() override {}
-    void Hide3() override
+    void attach(frmAddIn3 &form)
     {
-        ++hides;
-        form->Hide();
+        QObject::connect(&form, &forms::Form::hideRequested, &form, [this, &form] {
+            ++hides;
+            form.Hide();
+        });
     }
 };
 
@@ -146,8 +144,7 @@ private slots:
         m_platform->pictureLoader = [](const QString &path, const QSize &size) { return pictures::load(path, size); };
         m_form = std::make_unique<frmAddIn3>(*m_platform);
         m_connect = RecordingConnect();
-        m_connect.form = m_form.get();
-        m_form->Connect = &m_connect;
+        m_connect.attach(*m_form);
         m_form->Show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form->window()));
     }

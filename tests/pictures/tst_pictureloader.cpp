@@ -3,10 +3,10 @@
 #include "samplepictures.h"
 #include "testmain.h"
 
-#include "platform/pictures/jpegdecoder.h"
-#include "platform/pictures/metafile.h"
-#include "platform/pictures/pictureformat.h"
-#include "platform/pictures/pictureloader.h"
+#include "pictures/jpegdecoder.h"
+#include "pictures/metafile.h"
+#include "pictures/pictureformat.h"
+#include "pictures/pictureloader.h"
 
 #include <QDir>
 #include <QFuture>

@@ -7,7 +7,7 @@
 #include "msgbox_wizard/frmaddin.h"
 #include "picture_viewer/frmaddin3.h"
 #include "platform/fakeplatform.h"
-#include "platform/forms/filelists.h"
+#include "forms/filelists.h"
 #include "testmain.h"
 
 #include <QCheckBox>

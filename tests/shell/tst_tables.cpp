@@ -11,9 +11,9 @@
 #include "msgbox_wizard/frmaddin.h"
 #include "picture_viewer/frmaddin3.h"
 #include "platform/fakeplatform.h"
-#include "platform/forms/filelists.h"
-#include "platform/forms/imagebox.h"
-#include "platform/forms/twips.h"
+#include "forms/filelists.h"
+#include "forms/imagebox.h"
+#include "forms/twips.h"
 #include "testmain.h"
 
 #include <QMenu>

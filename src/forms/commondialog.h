@@ -1,0 +1,37 @@
+// The dialog component of a tool window: properties in and out, and the
+// three modal operations. It keeps its properties between calls, as the
+// tools rely on (CancelError set by one command holds for the next).
+#pragma once
+
+#include "platform/platform.h"
+
+class QWidget;
+
+namespace pelk {
+
+class CommonDialog {
+public:
+    explicit CommonDialog(Platform &platform, QWidget *owner = nullptr);
+
+    QString FileName;      // in and out: full path of the chosen file
+    QString FileTitle;     // out: the chosen file's name without its folder
+    QString Filter;        // "description|pattern" pairs joined by "|"
+    int Flags = 0;
+    bool CancelError = false; // Cancel throws Error(errDialogCancel) instead of returning
+    quint32 Color = 0;        // in and out: red + 256 * green + 65536 * blue
+
+    void ShowOpen();
+    void ShowSave();
+    void ShowColor();
+
+    void setOwner(QWidget *owner) { m_owner = owner; }
+
+private:
+    void showFile(FileDialogMode mode);
+    void cancelled();
+
+    Platform &m_platform;
+    QWidget *m_owner;
+};
+
+} // namespace pelk
