@@ -8,7 +8,7 @@
 //   bench_color [presses]   (default 1000; offscreen unless QT_QPA_PLATFORM is set)
 #include "timing.h"
 #include "color_finder/frmaddin2.h"
-#include "desktop/qtplatform.h"
+#include "desktop/desktopservices.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,9 +45,9 @@ void report(const QString &what, const std::vector<double> &ms)
 
 // Presses alternate up and down so that every press really changes the
 // channel; each is followed by a forced repaint of the whole window.
-bool measure(QtPlatform &platform, const QString &where, int presses)
+bool measure(DesktopServices &platform, const QString &where, int presses)
 {
-    frmAddIn2 form(platform);
+    frmAddIn2 form(platform.services());
     form.Show();
     if (!QTest::qWaitForWindowExposed(form.window()))
         std::fprintf(stderr, "warning: the window was not exposed; repaints may be skipped\n");
@@ -87,7 +87,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int presses = argc > 1 ? std::max(2, std::atoi(argv[1])) : 1000;
-    QtPlatform platform(QCoreApplication::applicationDirPath());
+    DesktopServices platform(QCoreApplication::applicationDirPath());
 
     bool ok = true;
     QTemporaryDir disk;

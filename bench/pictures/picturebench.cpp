@@ -9,7 +9,7 @@
 //     them, in picture mode and in path finder mode.
 // The files are generated in a temporary folder and removed afterwards.
 #include "picture_viewer/frmaddin3.h"
-#include "desktop/qtplatform.h"
+#include "desktop/desktopservices.h"
 
 #include <QApplication>
 #include <QDir>
@@ -128,8 +128,8 @@ int main(int argc, char **argv)
         largest = qMax(largest, info.size());
     std::printf("  largest file %.1f MB\n\n", double(largest) / 1e6);
 
-    QtPlatform platform(QCoreApplication::applicationDirPath());
-    frmAddIn3 form(platform);
+    DesktopServices platform(QCoreApplication::applicationDirPath());
+    frmAddIn3 form(platform.services());
     form.Show();
     auto &ui = form.ui();
     settle(200);

@@ -5,7 +5,7 @@
 //   bench_storage [runs]   (default 20 for the INI writer, 50 times that for settings)
 #include "storage/inifile.h"
 #include "timing.h"
-#include "desktop/qtplatform.h"
+#include "desktop/desktopservices.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -69,8 +69,8 @@ int main(int argc, char **argv)
            }));
     std::printf("peak memory: %ld kB before the INI runs, %ld kB after\n", before, peakKilobytes());
 
-    QtPlatform platform(QCoreApplication::applicationDirPath());
-    const QString title = platform.App().Title;
+    DesktopServices platform(QCoreApplication::applicationDirPath());
+    const QString title = platform.app().Title;
     report("SaveSetting", timeEach(runs * 50, [&](int i) {
                platform.SaveSetting(title, QStringLiteral("Color"), QStringLiteral("Red"), QString::number(i % 256));
            }));

@@ -71,19 +71,19 @@ void narrowToFit(QLabel *label, int width)
     label->adjustSize();
 }
 
-// A window that belongs to another platform (a new connection in the same
+// A window that belongs to other services (a new connection in the same
 // process) is replaced by a fresh one.
-template <class T> T &instanceOf(Platform &platform, std::unique_ptr<T> &slot)
+template <class T> T &instanceOf(const AppInfo &app, HelpSystem &help, std::unique_ptr<T> &slot)
 {
-    if (!slot || &slot->platform() != &platform)
-        slot = std::make_unique<T>(platform);
+    if (!slot || &slot->help() != &help)
+        slot = std::make_unique<T>(app, help);
     return *slot;
 }
 
 } // namespace
 
-AboutBox::AboutBox(Platform &platform, QObject *parent, const Design &design)
-    : forms::Form(platform, parent), m_design(design)
+AboutBox::AboutBox(const AppInfo &app, HelpSystem &help, QObject *parent, const Design &design)
+    : forms::Form(app, help, parent), m_design(design)
 {
     designControls();
 }
@@ -124,7 +124,7 @@ void AboutBox::createControls(forms::FormWindow *window)
 void AboutBox::Form_Load()
 {
     shrinkToFit(m_ui->lblDescription[0]);
-    m_ui->lblVersion->setCaption(versionText(platform().App()));
+    m_ui->lblVersion->setCaption(versionText(app()));
     m_ui->Label1->setCaption(authorLine());
     narrowToFit(m_ui->Label1, forms::twips(kAuthorWidth));
 }
@@ -136,16 +136,16 @@ void AboutBox::cmdOK_Click()
 
 // ---------------------------------------------------------------------------
 
-frmAboutM::frmAboutM(Platform &platform, QObject *parent)
-    : AboutBox(platform, parent,
+frmAboutM::frmAboutM(const AppInfo &app, HelpSystem &help, QObject *parent)
+    : AboutBox(app, help, parent,
                {QStringLiteral("About Message box wizard"), QString(), 5340, 3780, 4125, 2010, 3000, 360, 3360, 3720,
                 3240})
 {
 }
 
-frmAboutM &frmAboutM::instance(Platform &platform)
+frmAboutM &frmAboutM::instance(const AppInfo &app, HelpSystem &help)
 {
-    return instanceOf(platform, instances().m);
+    return instanceOf(app, help, instances().m);
 }
 
 QString frmAboutM::description()
@@ -165,8 +165,8 @@ void frmAboutM::Form_Load()
     AboutBox::Form_Load();
 }
 
-frmAboutI::frmAboutI(Platform &platform, QObject *parent)
-    : AboutBox(platform, parent,
+frmAboutI::frmAboutI(const AppInfo &app, HelpSystem &help, QObject *parent)
+    : AboutBox(app, help, parent,
                {QStringLiteral("About Input Box wizard"),
                 QStringLiteral("Makes Adding Input boxes to your program code  as easy as clicking your mouse. You no "
                                "longer have to determine the code or remember the key words. Just place it on your "
@@ -175,13 +175,13 @@ frmAboutI::frmAboutI(Platform &platform, QObject *parent)
 {
 }
 
-frmAboutI &frmAboutI::instance(Platform &platform)
+frmAboutI &frmAboutI::instance(const AppInfo &app, HelpSystem &help)
 {
-    return instanceOf(platform, instances().i);
+    return instanceOf(app, help, instances().i);
 }
 
-frmAboutC::frmAboutC(Platform &platform, QObject *parent)
-    : AboutBox(platform, parent,
+frmAboutC::frmAboutC(const AppInfo &app, HelpSystem &help, QObject *parent)
+    : AboutBox(app, help, parent,
                {QStringLiteral("About Color Finder"),
                 QStringLiteral("Makes finding RGB colors and adding colors  to your program code  as easy as clicking "
                                "your mouse. You no longer have to determine the code or remember the key words. Just "
@@ -191,9 +191,9 @@ frmAboutC::frmAboutC(Platform &platform, QObject *parent)
 {
 }
 
-frmAboutC &frmAboutC::instance(Platform &platform)
+frmAboutC &frmAboutC::instance(const AppInfo &app, HelpSystem &help)
 {
-    return instanceOf(platform, instances().c);
+    return instanceOf(app, help, instances().c);
 }
 
 } // namespace pelk

@@ -48,7 +48,7 @@ public:
         double okLeft, okTop;
     };
 
-    AboutBox(Platform &platform, QObject *parent, const Design &design);
+    AboutBox(const AppInfo &app, HelpSystem &help, QObject *parent, const Design &design);
 
     // The window's controls, with this window's measures (aboutbox_controls.cpp).
     const forms::FormDesign &formDesign() const { return m_formDesign; }
@@ -80,8 +80,8 @@ private:
 class frmAboutM : public AboutBox {
     Q_OBJECT
 public:
-    static frmAboutM &instance(Platform &platform);
-    explicit frmAboutM(Platform &platform, QObject *parent = nullptr);
+    static frmAboutM &instance(const AppInfo &app, HelpSystem &help);
+    explicit frmAboutM(const AppInfo &app, HelpSystem &help, QObject *parent = nullptr);
 
     // The message box wizard's description, set at load.
     static QString description();
@@ -93,15 +93,15 @@ protected:
 class frmAboutI : public AboutBox {
     Q_OBJECT
 public:
-    static frmAboutI &instance(Platform &platform);
-    explicit frmAboutI(Platform &platform, QObject *parent = nullptr);
+    static frmAboutI &instance(const AppInfo &app, HelpSystem &help);
+    explicit frmAboutI(const AppInfo &app, HelpSystem &help, QObject *parent = nullptr);
 };
 
 class frmAboutC : public AboutBox {
     Q_OBJECT
 public:
-    static frmAboutC &instance(Platform &platform);
-    explicit frmAboutC(Platform &platform, QObject *parent = nullptr);
+    static frmAboutC &instance(const AppInfo &app, HelpSystem &help);
+    explicit frmAboutC(const AppInfo &app, HelpSystem &help, QObject *parent = nullptr);
 };
 
 } // namespace pelk

@@ -5,7 +5,7 @@
 #include "host/hostruns.h"
 #include "host/hostwindow.h"
 #include "platform/commandline.h"
-#include "desktop/qtplatform.h"
+#include "desktop/desktopservices.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -31,15 +31,15 @@ int main(int argc, char **argv)
     // No application display name: on X11 Qt would append it to the title of
     // every window, the add-in's tools and boxes included.
 
-    pelk::QtPlatform platform(QApplication::applicationDirPath());
+    pelk::DesktopServices services(QApplication::applicationDirPath());
     // The add-ins shipped beside the host that a first start registers load
     // at start-up, as if the command line named them.
-    options.loadAtStartup += registerBundledAddIns(platform, QApplication::applicationDirPath());
+    options.loadAtStartup += registerBundledAddIns(services, QApplication::applicationDirPath());
 
     // Tool windows are top-level windows of their own; the host's window
     // alone decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
-    HostWindow host(platform, options);
+    HostWindow host(services, services, options);
     QObject::connect(&host, &HostWindow::closed, &app, [] { QApplication::exit(0); }, Qt::QueuedConnection);
     // However the program ends, its add-ins are disconnected first.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &host, &HostWindow::shutDown);

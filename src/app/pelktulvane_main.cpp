@@ -1,9 +1,9 @@
 // pelktulvane started by hand: enters the add-in in the host's add-in list,
 // registers its class, opens no window and ends. --help and --version only
 // print; they register nothing.
+#include "desktop/desktopservices.h"
 #include "platform/commandline.h"
 #include "storage/paths.h"
-#include "desktop/qtplatform.h"
 #include "shell/addin.h"
 #include "shell/registration.h"
 
@@ -24,9 +24,9 @@ int main(int argc, char **argv)
         return *exitCode;
 
     const QString folder = QCoreApplication::applicationDirPath();
-    pelk::QtPlatform platform(folder);
-    pelk::AddIn::Main(platform);
+    pelk::DesktopServices services(folder);
+    pelk::AddIn::Main(services);
     pelk::registration::RegisterServer(
-        platform, pelk::paths::privateLibraryFile(folder, QLatin1String(pelk::registration::kModuleFileName)));
+        services, pelk::paths::privateLibraryFile(folder, QLatin1String(pelk::registration::kModuleFileName)));
     return 0;
 }

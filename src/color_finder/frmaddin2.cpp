@@ -39,7 +39,8 @@ QString quickHelpText()
 
 } // namespace
 
-frmAddIn2::frmAddIn2(Platform &platform, QObject *parent) : forms::Form(platform, parent)
+frmAddIn2::frmAddIn2(const Services &services, QObject *parent)
+    : forms::Form(services.app, services.help, parent), m_services(services)
 {
     HelpContextID = 300;
 }
@@ -62,7 +63,7 @@ void frmAddIn2::createControls(forms::FormWindow *window)
     PICK(mnuDecimal); PICK(mnuHex); PICK(mnuExit); u.mnumainhlp = c.menu("mnumainhlp"); PICK(mnuHelp); PICK(MnuAbout);
     PICK(mnuWhatisthis);
 #undef PICK
-    u.CommonDialog1 = std::make_unique<CommonDialog>(platform(), window);
+    u.CommonDialog1 = std::make_unique<CommonDialog>(m_services.dialogs, window);
 
     // The panel keeps its face color; the preview is the client area around it.
     QPalette face = u.Frame1->palette();
@@ -144,7 +145,7 @@ void frmAddIn2::Form_Resize()
 void frmAddIn2::CommandCut_Click()
 {
     Ui &u = ui();
-    platform().ClipboardClear();
+    m_services.clipboard.ClipboardClear();
     QString name;
     // Each format goes by its own check mark, in this order.
     const std::pair<forms::MenuItem *, ColorFormat> formats[] = {
@@ -152,10 +153,10 @@ void frmAddIn2::CommandCut_Click()
     for (const auto &[item, format] : formats) {
         if (!item->Checked())
             continue;
-        platform().ClipboardSetText(colorText(format, u.Text1->Text(), u.Text2->Text(), u.Text3->Text()));
+        m_services.clipboard.ClipboardSetText(colorText(format, u.Text1->Text(), u.Text2->Text(), u.Text3->Text()));
         name = formatName(format);
     }
-    platform().MsgBox(QStringLiteral("Your ") + name + QStringLiteral(" Color has been copyed to the clipboard.")
+    m_services.boxes.MsgBox(QStringLiteral("Your ") + name + QStringLiteral(" Color has been copyed to the clipboard.")
                           + QLatin1Char('\r') + QStringLiteral("Minimise this program and paste the Colors into your code."),
                       mb::vbOKOnly + mb::vbInformation, QStringLiteral("Pelk RBG color finder"));
 }
@@ -187,7 +188,7 @@ void frmAddIn2::chooseFormat(forms::MenuItem *item)
         if (other != item)
             continue;
         try {
-            platform().SaveSetting(platform().App().Title, QStringLiteral("Settings"), QStringLiteral("Format"),
+            m_services.settings.SaveSetting(app().Title, QStringLiteral("Settings"), QStringLiteral("Format"),
                                    formatLetter(format));
         } catch (const Error &error) {
             settingsNotSaved(error);
@@ -199,7 +200,7 @@ void frmAddIn2::settingsNotSaved(const Error &error)
 {
     if (std::exchange(m_settingsFailureShown, true))
         return;
-    platform().MsgBox(QStringLiteral("The color finder could not save its settings; the color, step sizes and "
+    m_services.boxes.MsgBox(QStringLiteral("The color finder could not save its settings; the color, step sizes and "
                                      "format chosen now will not be remembered.\r")
                           + error.description(),
                       mb::vbExclamation);
@@ -210,8 +211,8 @@ void frmAddIn2::settingsNotSaved(const Error &error)
 
 void frmAddIn2::Form_Load()
 {
-    Platform &p = platform();
-    const QString app = p.App().Title;
+    Settings &p = m_services.settings;
+    const QString app = this->app().Title;
     Ui &u = ui();
     m_loading = true;
 
@@ -243,8 +244,8 @@ void frmAddIn2::Form_Load()
 
 void frmAddIn2::SaveAll()
 {
-    Platform &p = platform();
-    const QString app = p.App().Title;
+    Settings &p = m_services.settings;
+    const QString app = this->app().Title;
     const std::array<Channel, 3> all = channels();
     try {
         for (const Channel &c : all)
@@ -285,7 +286,7 @@ void frmAddIn2::mnuColorBar_Click()
         }
         SaveAll();
     } catch (const std::exception &) {
-        platform().MsgBox(QStringLiteral("Color transfer canceled by user."), mb::vbOKOnly + mb::vbInformation);
+        m_services.boxes.MsgBox(QStringLiteral("Color transfer canceled by user."), mb::vbOKOnly + mb::vbInformation);
     }
 }
 
@@ -301,12 +302,12 @@ void frmAddIn2::mnuExit_Click()
 
 void frmAddIn2::mnuhelp_Click()
 {
-    platform().MsgBox(quickHelpText(), mb::vbOKOnly, QStringLiteral("Pelk Color Finder Quick Help"));
+    m_services.boxes.MsgBox(quickHelpText(), mb::vbOKOnly, QStringLiteral("Pelk Color Finder Quick Help"));
 }
 
 void frmAddIn2::mnuAbout_Click()
 {
-    frmAboutC &about = frmAboutC::instance(platform());
+    frmAboutC &about = frmAboutC::instance(app(), help());
     about.ui().lblDescription[0]->setVisible(true);
     about.ui().lblTitle->setCaption(QStringLiteral("Pelk Color finder") + QLatin1Char('\r') + maker::kWebAddress);
     about.setCaption(QStringLiteral("Pelk About Color Finder"));

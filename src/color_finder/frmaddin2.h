@@ -9,6 +9,7 @@
 #include "forms/controltable.h"
 #include "forms/form.h"
 #include "hostsdk/hostsdk.h"
+#include "platform/services.h"
 
 #include <QMenu>
 
@@ -50,7 +51,17 @@ public:
         return *m_ui;
     }
 
-    explicit frmAddIn2(Platform &platform, QObject *parent = nullptr);
+    // The services this window uses.
+    struct Services {
+        const AppInfo &app;
+        HelpSystem &help;
+        Settings &settings;
+        Boxes &boxes;
+        Clipboard &clipboard;
+        Dialogs &dialogs;
+        Services(const pelk::Services &all) : app(all.app), help(all.help), settings(all.settings), boxes(all.boxes), clipboard(all.clipboard), dialogs(all.dialogs) {}
+    };
+    explicit frmAddIn2(const Services &services, QObject *parent = nullptr);
 
     std::shared_ptr<hostsdk::VBE> VBInstance2;
 
@@ -118,6 +129,7 @@ private:
     void chooseFormat(forms::MenuItem *item);
     void settingsNotSaved(const Error &error);
 
+    Services m_services;
     std::unique_ptr<Ui> m_ui;
     // From the start of loading to its final repaint nothing is saved, so a
     // half-done load never overwrites values it has not read yet.

@@ -2,7 +2,7 @@
 // so they look and work the same on every desktop.
 #pragma once
 
-#include "platform/platform.h"
+#include "platform/dialogs.h"
 
 #include <memory>
 #include <optional>

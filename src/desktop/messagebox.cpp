@@ -1,6 +1,6 @@
 #include "messagebox.h"
 
-#include "platform/platform.h"
+#include "platform/boxes.h"
 #include "promptarea.h"
 #include "text/linebreaks.h"
 

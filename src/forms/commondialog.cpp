@@ -4,7 +4,7 @@
 
 namespace pelk {
 
-CommonDialog::CommonDialog(Platform &platform, QWidget *owner) : m_platform(platform), m_owner(owner) {}
+CommonDialog::CommonDialog(Dialogs &dialogs, QWidget *owner) : m_dialogs(dialogs), m_owner(owner) {}
 
 void CommonDialog::ShowOpen()
 {
@@ -18,7 +18,7 @@ void CommonDialog::ShowSave()
 
 void CommonDialog::ShowColor()
 {
-    const std::optional<quint32> chosen = m_platform.ColorDialog(Color, Flags, m_owner);
+    const std::optional<quint32> chosen = m_dialogs.ColorDialog(Color, Flags, m_owner);
     if (!chosen) {
         cancelled();
         return;
@@ -28,7 +28,7 @@ void CommonDialog::ShowColor()
 
 void CommonDialog::showFile(FileDialogMode mode)
 {
-    const std::optional<QString> chosen = m_platform.FileDialog(mode, FileName, Filter, Flags, m_owner);
+    const std::optional<QString> chosen = m_dialogs.FileDialog(mode, FileName, Filter, Flags, m_owner);
     if (!chosen) {
         // Without CancelError a cancel returns normally with no file chosen,
         // so a caller that checks FileName never reopens an earlier file.

@@ -3,7 +3,8 @@
 // tools rely on (CancelError set by one command holds for the next).
 #pragma once
 
-#include "platform/platform.h"
+#include "platform/dialogs.h"
+#include "platform/error.h"
 
 class QWidget;
 
@@ -11,7 +12,7 @@ namespace pelk {
 
 class CommonDialog {
 public:
-    explicit CommonDialog(Platform &platform, QWidget *owner = nullptr);
+    explicit CommonDialog(Dialogs &dialogs, QWidget *owner = nullptr);
 
     QString FileName;      // in and out: full path of the chosen file
     QString FileTitle;     // out: the chosen file's name without its folder
@@ -30,7 +31,7 @@ private:
     void showFile(FileDialogMode mode);
     void cancelled();
 
-    Platform &m_platform;
+    Dialogs &m_dialogs;
     QWidget *m_owner;
 };
 

@@ -54,8 +54,7 @@ protected:
             }
             deleteLater();
             if (topic) {
-                const AppInfo &app = m_form.platform().App();
-                m_form.platform().WinHelpA(m_window, app.helpFilePath(), help::HELP_CONTEXTPOPUP, topic);
+                m_form.help().show(m_window, m_form.app().helpFilePath(), help::HELP_CONTEXTPOPUP, topic);
             }
             return true; // the click is consumed either way
         }
@@ -112,8 +111,7 @@ protected:
             if (!popup->close())
                 break;
         }
-        const AppInfo &app = m_form.platform().App();
-        m_form.platform().WinHelpA(m_form.window(), app.helpFilePath(), help::HELP_CONTEXT, context);
+        m_form.help().show(m_form.window(), m_form.app().helpFilePath(), help::HELP_CONTEXT, context);
         return true;
     }
 
@@ -205,7 +203,7 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
 
 // ---------------------------------------------------------------------------
 
-Form::Form(Platform &platform, QObject *parent) : QObject(parent), m_platform(platform) {}
+Form::Form(const AppInfo &app, HelpSystem &help, QObject *parent) : QObject(parent), m_app(app), m_help(help) {}
 
 Form::~Form()
 {
@@ -342,7 +340,7 @@ void Form::helpRequested()
         context = HelpContextID;
     if (!context)
         return;
-    m_platform.WinHelpA(m_window, m_platform.App().helpFilePath(), help::HELP_CONTEXT, context);
+    m_help.show(m_window, m_app.helpFilePath(), help::HELP_CONTEXT, context);
 }
 
 } // namespace pelk::forms

@@ -8,7 +8,8 @@
 // state does not.
 #pragma once
 
-#include "platform/platform.h"
+#include "platform/appinfo.h"
+#include "platform/helpsystem.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -49,7 +50,8 @@ private:
 class Form : public QObject {
     Q_OBJECT
 public:
-    explicit Form(Platform &platform, QObject *parent = nullptr);
+    // `app` and `help` carry F1 and what's-this to the help file.
+    Form(const AppInfo &app, HelpSystem &help, QObject *parent = nullptr);
     ~Form() override;
 
     void Load();   // no-op when loaded
@@ -78,7 +80,8 @@ public:
     // shows that control's help topic instead of acting on it.
     void WhatsThisMode();
 
-    Platform &platform() const { return m_platform; }
+    const AppInfo &app() const { return m_app; }
+    HelpSystem &help() const { return m_help; }
 
 signals:
     void loaded();
@@ -109,7 +112,8 @@ private:
     void resized();
     void helpRequested(); // F1
 
-    Platform &m_platform;
+    const AppInfo &m_app;
+    HelpSystem &m_help;
     FormWindow *m_window = nullptr;
     bool m_unloading = false;
 };

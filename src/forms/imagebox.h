@@ -2,7 +2,8 @@
 // on, without keeping its proportions. Its place is read and set in twips.
 #pragma once
 
-#include "platform/platform.h"
+#include "platform/error.h"
+#include "platform/pictures.h"
 
 #include <QFutureWatcher>
 #include <QWidget>

@@ -2,7 +2,7 @@
 
 #include "helpviewer.h"
 #include "storage/paths.h"
-#include "platform/platform.h"
+#include "platform/helpsystem.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -10,7 +10,7 @@ namespace pelk::help {
 
 // Opens the help file in the viewer: at a context number, the contents, the
 // index searched by a partial key, or help on help (see help:: commands in
-// platform.h); HELP_QUIT closes the viewer. Returns 1 when the request was
+// platform/helpsystem.h); HELP_QUIT closes the viewer. Returns 1 when the request was
 // shown, 0 when the help file is missing or unreadable (the viewer window
 // says so itself) or the command is not one the viewer knows.
 int winHelp(QWidget *owner, const QString &helpFile, unsigned command, const QVariant &data);

@@ -3,7 +3,7 @@
 #include "addinlist.h"
 
 #include "storage/paths.h"
-#include "platform/platform.h"
+#include "platform/boxes.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -31,13 +31,13 @@ QString quoted(const QString &progId)
 
 } // namespace
 
-void reportAddInFailure(Platform &platform, const QString &message)
+void reportAddInFailure(Boxes &boxes, const QString &message)
 {
-    platform.MsgBox(message, mb::vbExclamation, QString::fromLatin1(kHostTitle));
+    boxes.MsgBox(message, mb::vbExclamation, QString::fromLatin1(kHostTitle));
 }
 
-AddInConnections::AddInConnections(Platform &platform, std::shared_ptr<HostIde> ide)
-    : m_platform(platform), m_ide(std::move(ide))
+AddInConnections::AddInConnections(Boxes &boxes, std::shared_ptr<HostIde> ide)
+    : m_boxes(boxes), m_ide(std::move(ide))
 {
 }
 
@@ -49,7 +49,7 @@ AddInConnections::~AddInConnections()
 
 void AddInConnections::report(const QString &message)
 {
-    reportAddInFailure(m_platform, message);
+    reportAddInFailure(m_boxes, message);
 }
 
 std::vector<AddInConnections::Connection>::iterator AddInConnections::find(const QString &progId)

@@ -20,7 +20,7 @@ class QAction;
 class QPluginLoader;
 
 namespace pelk {
-class Platform;
+class Boxes;
 }
 
 namespace pelk::host {
@@ -28,11 +28,11 @@ namespace pelk::host {
 inline constexpr char kHostTitle[] = "Pelk Host";
 
 // Shows a host message about an add-in: exclamation icon, OK, the host's title.
-void reportAddInFailure(Platform &platform, const QString &message);
+void reportAddInFailure(Boxes &boxes, const QString &message);
 
 class AddInConnections {
 public:
-    AddInConnections(Platform &platform, std::shared_ptr<HostIde> ide);
+    AddInConnections(Boxes &boxes, std::shared_ptr<HostIde> ide);
     ~AddInConnections();
 
     // Connects the add-in of `progId` in `mode`; false (after a message) when
@@ -63,7 +63,7 @@ private:
     std::vector<Connection>::iterator find(const QString &progId);
     void report(const QString &message);
 
-    Platform &m_platform;
+    Boxes &m_boxes;
     std::shared_ptr<HostIde> m_ide;
     std::map<QString, std::unique_ptr<QPluginLoader>> m_loaders; // modules stay loaded
     std::vector<Connection> m_connections;

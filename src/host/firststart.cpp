@@ -4,7 +4,7 @@
 
 #include "platform/error.h"
 #include "storage/paths.h"
-#include "platform/platform.h"
+#include "platform/settings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -38,11 +38,11 @@ bool runRegistration(const QString &program)
 
 } // namespace
 
-QStringList registerBundledAddIns(Platform &platform, const QString &hostFolder, const QStringList &programs)
+QStringList registerBundledAddIns(Settings &settings, const QString &hostFolder, const QStringList &programs)
 {
     const QString folder = QDir::cleanPath(QFileInfo(hostFolder).absoluteFilePath());
     const QString key = QString::fromLatin1(kRegisteredFromKey);
-    if (platform.GetSetting(kHostSettings, QStringLiteral("Settings"), key, QString()) == folder)
+    if (settings.GetSetting(kHostSettings, QStringLiteral("Settings"), key, QString()) == folder)
         return {};
 
     const QStringList before = listedAddIns();
@@ -65,7 +65,7 @@ QStringList registerBundledAddIns(Platform &platform, const QString &hostFolder,
             added.append(progId);
     }
     try {
-        platform.SaveSetting(kHostSettings, QStringLiteral("Settings"), key, folder);
+        settings.SaveSetting(kHostSettings, QStringLiteral("Settings"), key, folder);
     } catch (const Error &) {
         // Not kept: the next start registers again, which does no harm.
     }

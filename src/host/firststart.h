@@ -8,7 +8,7 @@
 #include <QStringList>
 
 namespace pelk {
-class Platform;
+class Settings;
 }
 
 namespace pelk::host {
@@ -23,7 +23,7 @@ inline constexpr char kRegisteredFromKey[] = "Bundled Add-Ins From";
 // Runs each of `programs` found in `hostFolder`, unless the user's settings
 // say this folder's programs ran already. Returns the ProgIDs they added to
 // the add-in list, for the host to mark and load at start-up.
-QStringList registerBundledAddIns(Platform &platform, const QString &hostFolder,
+QStringList registerBundledAddIns(Settings &settings, const QString &hostFolder,
                                   const QStringList &programs = kBundledAddInPrograms);
 
 } // namespace pelk::host

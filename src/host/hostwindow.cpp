@@ -3,7 +3,8 @@
 #include "addinlist.h"
 
 #include "storage/paths.h"
-#include "platform/platform.h"
+#include "platform/boxes.h"
+#include "platform/settings.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -26,18 +27,18 @@ QByteArray addInListBytes()
 }
 } // namespace
 
-bool isMarkedForStartup(Platform &platform, const QString &progId)
+bool isMarkedForStartup(Settings &settings, const QString &progId)
 {
-    return platform.GetSetting(kHostSettings, kStartupSection, progId, QStringLiteral("0")) == QLatin1String("1");
+    return settings.GetSetting(kHostSettings, kStartupSection, progId, QStringLiteral("0")) == QLatin1String("1");
 }
 
-void markForStartup(Platform &platform, const QString &progId, bool startup)
+void markForStartup(Settings &settings, const QString &progId, bool startup)
 {
-    platform.SaveSetting(kHostSettings, kStartupSection, progId, startup ? QStringLiteral("1") : QStringLiteral("0"));
+    settings.SaveSetting(kHostSettings, kStartupSection, progId, startup ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-HostWindow::HostWindow(Platform &platform, const HostOptions &options, QWidget *parent)
-    : QMainWindow(parent), m_platform(platform), m_options(options), m_code(new QPlainTextEdit(this))
+HostWindow::HostWindow(Settings &settings, Boxes &boxes, const HostOptions &options, QWidget *parent)
+    : QMainWindow(parent), m_settings(settings), m_boxes(boxes), m_options(options), m_code(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("pelkHost"));
     setWindowTitle(QString::fromLatin1(kHostTitle));
@@ -51,9 +52,9 @@ HostWindow::HostWindow(Platform &platform, const HostOptions &options, QWidget *
     setCentralWidget(m_code);
 
     m_ide = std::make_shared<HostIde>([this](const QString &entry, const QString &reason) {
-        reportAddInFailure(m_platform, QStringLiteral("The add-in entry \"%1\" failed:\n%2").arg(entry, reason));
+        reportAddInFailure(m_boxes, QStringLiteral("The add-in entry \"%1\" failed:\n%2").arg(entry, reason));
     });
-    m_connections = std::make_unique<AddInConnections>(m_platform, m_ide);
+    m_connections = std::make_unique<AddInConnections>(m_boxes, m_ide);
     buildMenus();
     // On a small screen (or a large one at a high scale) the window shrinks
     // to nine tenths of it.
@@ -103,7 +104,7 @@ void HostWindow::connectStartupAddIns()
     QString reason;
     for (const QString &progId : std::as_const(m_options.loadAtStartup)) {
         try {
-            markForStartup(m_platform, progId, true);
+            markForStartup(m_settings, progId, true);
         } catch (const Error &error) {
             unkept << QLatin1Char('"') + progId + QLatin1Char('"');
             reason = error.description();
@@ -117,7 +118,7 @@ void HostWindow::connectStartupAddIns()
     for (const QString &progId : addInProgIds(addInListBytes())) {
         const bool named = std::any_of(m_options.loadAtStartup.cbegin(), m_options.loadAtStartup.cend(),
                                        [&](const QString &id) { return id.compare(progId, Qt::CaseInsensitive) == 0; });
-        if (named || isMarkedForStartup(m_platform, progId))
+        if (named || isMarkedForStartup(m_settings, progId))
             m_connections->connectAddIn(progId, hostsdk::ext_cm_Startup);
     }
     for (const QString &progId : std::as_const(m_options.connectCommandLine))
@@ -130,7 +131,7 @@ void HostWindow::startupComplete()
 {
     m_connections->startupComplete();
     if (!m_unkeptMarks.isEmpty())
-        reportAddInFailure(m_platform, std::exchange(m_unkeptMarks, QString()));
+        reportAddInFailure(m_boxes, std::exchange(m_unkeptMarks, QString()));
 }
 
 QList<ManagedAddIn> HostWindow::managedAddIns() const
@@ -143,7 +144,7 @@ QList<ManagedAddIn> HostWindow::managedAddIns() const
         if (const std::optional<ClassRecord> record = findClass(registry, progId))
             addIn.description = record->description;
         addIn.loaded = m_connections->isConnected(progId);
-        addIn.startup = isMarkedForStartup(m_platform, progId);
+        addIn.startup = isMarkedForStartup(m_settings, progId);
         addIns.append(addIn);
     }
     return addIns;
@@ -153,9 +154,9 @@ void HostWindow::applyAddInChoices(const QList<ManagedAddIn> &choices)
 {
     QString unkept;
     for (const ManagedAddIn &choice : choices) {
-        if (choice.startup != isMarkedForStartup(m_platform, choice.progId)) {
+        if (choice.startup != isMarkedForStartup(m_settings, choice.progId)) {
             try {
-                markForStartup(m_platform, choice.progId, choice.startup);
+                markForStartup(m_settings, choice.progId, choice.startup);
             } catch (const Error &error) {
                 unkept = error.description();
             }
@@ -167,7 +168,7 @@ void HostWindow::applyAddInChoices(const QList<ManagedAddIn> &choices)
             m_connections->disconnectAddIn(choice.progId, hostsdk::ext_dm_UserClosed);
     }
     if (!unkept.isEmpty())
-        reportAddInFailure(m_platform,
+        reportAddInFailure(m_boxes,
                            QStringLiteral("The choice of add-ins to load at start-up could not be saved:\n%1").arg(unkept));
 }
 

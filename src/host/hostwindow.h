@@ -15,7 +15,8 @@
 class QPlainTextEdit;
 
 namespace pelk {
-class Platform;
+class Boxes;
+class Settings;
 }
 
 namespace pelk::host {
@@ -23,13 +24,13 @@ namespace pelk::host {
 // The "load at start-up" marks live in the host's own settings (application
 // "Pelk Host", section "Load on Startup", the ProgID as key, "1" or "0").
 // markForStartup throws Error when the mark cannot be saved.
-bool isMarkedForStartup(Platform &platform, const QString &progId);
-void markForStartup(Platform &platform, const QString &progId, bool startup);
+bool isMarkedForStartup(Settings &settings, const QString &progId);
+void markForStartup(Settings &settings, const QString &progId, bool startup);
 
 class HostWindow : public QMainWindow {
     Q_OBJECT
 public:
-    HostWindow(Platform &platform, const HostOptions &options, QWidget *parent = nullptr);
+    HostWindow(Settings &settings, Boxes &boxes, const HostOptions &options, QWidget *parent = nullptr);
     ~HostWindow() override;
 
     // Marks the add-ins --load-at-startup names, then connects the listed
@@ -68,7 +69,8 @@ protected:
 private:
     void buildMenus();
 
-    Platform &m_platform;
+    Settings &m_settings;
+    Boxes &m_boxes;
     HostOptions m_options;
     QPlainTextEdit *m_code;
     QMenu *m_addInsMenu = nullptr;

@@ -37,7 +37,8 @@ QString quickHelpMessage()
 
 } // namespace
 
-frmAddIn1::frmAddIn1(Platform &platform, QObject *parent) : forms::Form(platform, parent) {}
+frmAddIn1::frmAddIn1(const Services &services, QObject *parent)
+    : forms::Form(services.app, services.help, parent), m_services(services) {}
 
 void frmAddIn1::createControls(forms::FormWindow *window)
 {
@@ -51,7 +52,7 @@ void frmAddIn1::createControls(forms::FormWindow *window)
     PICK(Line1); PICK(Label1); PICK(Label2); PICK(Label3); PICK(mnuFile); PICK(mnuNew); PICK(mnuOpenFile);
     PICK(mnuSaveFile); PICK(mnuExit); PICK(mnumainHelp); PICK(mnuInputHllp); PICK(MnuAbout); PICK(mnuContextHelp);
 #undef PICK
-    u.CommonDialog1 = std::make_unique<CommonDialog>(platform(), window);
+    u.CommonDialog1 = std::make_unique<CommonDialog>(m_services.dialogs, window);
     forms::connectHandlers(*this, c);
 }
 
@@ -73,24 +74,24 @@ void frmAddIn1::CommandTest_Click()
     const Ui &u = ui();
     const QString message = u.Text2->Text();
     if (inputbox::messageTooLong(message)) {
-        platform().MsgBox(inputbox::testRefusal(message.size()), mb::vbCritical);
+        m_services.boxes.MsgBox(inputbox::testRefusal(message.size()), mb::vbCritical);
         return;
     }
     // The answer only shows the user the box; it is not kept.
-    platform().InputBox(message, inputbox::testTitle(u.Text1->Text()), u.Text3->Text());
+    m_services.boxes.InputBox(message, inputbox::testTitle(u.Text1->Text()), u.Text3->Text());
 }
 
 void frmAddIn1::Command2_Click()
 {
     if (inputbox::messageTooLong(ui().Text2->Text())) {
-        platform().MsgBox(inputbox::copyRefusal(), mb::vbCritical);
+        m_services.boxes.MsgBox(inputbox::copyRefusal(), mb::vbCritical);
         return;
     }
     Build_Copy();
     InputComment = kInputComment;
-    platform().ClipboardClear();
-    platform().ClipboardSetText(inputbox::clipboardText(InputCode, InputComment));
-    platform().MsgBox(copiedMessage(), mb::vbInformation, QStringLiteral("Pelk Input box formatter"));
+    m_services.clipboard.ClipboardClear();
+    m_services.clipboard.ClipboardSetText(inputbox::clipboardText(InputCode, InputComment));
+    m_services.boxes.MsgBox(copiedMessage(), mb::vbInformation, QStringLiteral("Pelk Input box formatter"));
 }
 
 void frmAddIn1::CommandExit_Click()
@@ -122,7 +123,7 @@ void frmAddIn1::mnuNew_Click()
 void frmAddIn1::mnuOpenFile_Click()
 {
     const Ui &u = ui();
-    wizard_files::Open(platform(), *u.CommonDialog1, {u.Text1, u.Text2}, QStringLiteral("Text Files *.txt|*.txt"));
+    wizard_files::Open({app(), m_services.boxes, m_services.dialogs}, *u.CommonDialog1, {u.Text1, u.Text2}, QStringLiteral("Text Files *.txt|*.txt"));
 }
 
 void frmAddIn1::mnuSaveFile_Click()
@@ -130,18 +131,18 @@ void frmAddIn1::mnuSaveFile_Click()
     // The default answer is not kept: only the message and, as the file's
     // name, the title.
     const Ui &u = ui();
-    wizard_files::Save(platform(), *u.CommonDialog1, {u.Text1, u.Text2}, QStringLiteral("txt)|*.txt"),
+    wizard_files::Save({app(), m_services.boxes, m_services.dialogs}, *u.CommonDialog1, {u.Text1, u.Text2}, QStringLiteral("txt)|*.txt"),
                        [this](int answer) { MsgBoxResult = answer; });
 }
 
 void frmAddIn1::mnuInputHllp_Click()
 {
-    platform().MsgBox(quickHelpMessage(), mb::vbOKOnly, QStringLiteral("Pelk Input Box Wizard Quick Help"));
+    m_services.boxes.MsgBox(quickHelpMessage(), mb::vbOKOnly, QStringLiteral("Pelk Input Box Wizard Quick Help"));
 }
 
 void frmAddIn1::mnuAbout_Click()
 {
-    frmAboutI &about = frmAboutI::instance(platform());
+    frmAboutI &about = frmAboutI::instance(app(), help());
     about.ui().lblDescription[0]->setVisible(true);
     about.ui().lblTitle->setCaption(QStringLiteral("Pelk Input Box") + kCR + maker::kWebAddress);
     about.setCaption(QStringLiteral("Pelk About Input Box"));

@@ -8,6 +8,7 @@
 #include "forms/controltable.h"
 #include "forms/form.h"
 #include "hostsdk/hostsdk.h"
+#include "platform/services.h"
 
 #include <QVariant>
 
@@ -18,7 +19,16 @@ namespace pelk {
 class frmAddIn1 : public forms::Form {
     Q_OBJECT
 public:
-    explicit frmAddIn1(Platform &platform, QObject *parent = nullptr);
+    // The services this window uses.
+    struct Services {
+        const AppInfo &app;
+        HelpSystem &help;
+        Boxes &boxes;
+        Clipboard &clipboard;
+        Dialogs &dialogs;
+        Services(const pelk::Services &all) : app(all.app), help(all.help), boxes(all.boxes), clipboard(all.clipboard), dialogs(all.dialogs) {}
+    };
+    explicit frmAddIn1(const Services &services, QObject *parent = nullptr);
 
     QVariant MsgBoxResult; // the answer to Save's overwrite question
 
@@ -82,6 +92,7 @@ private slots:
     void mnuContextHelp_Click();
 
 private:
+    Services m_services;
     std::unique_ptr<Ui> m_ui;
 };
 

@@ -67,7 +67,8 @@ void fitCaption(QAbstractButton *button, bool exclusive, int right)
 
 } // namespace
 
-frmAddIn::frmAddIn(Platform &platform, QObject *parent) : forms::Form(platform, parent), CommonDialog1(platform) {}
+frmAddIn::frmAddIn(const Services &services, QObject *parent)
+    : forms::Form(services.app, services.help, parent), m_services(services), CommonDialog1(services.dialogs) {}
 
 frmAddIn::~frmAddIn() = default;
 
@@ -255,9 +256,9 @@ void frmAddIn::resolveOptions()
 
 void frmAddIn::showTooLong()
 {
-    platform().MsgBox(QStringLiteral("You Have Exceeded the maximum number of charters allowed") + kCR
+    m_services.boxes.MsgBox(QStringLiteral("You Have Exceeded the maximum number of charters allowed") + kCR
                           + QStringLiteral("they are 14 lines of 58 charters of approximately 840 charters."),
-                      mb::vbInformation + mb::vbMsgBoxHelpButton, QString(), platform().App().HelpFile, 5);
+                      mb::vbInformation + mb::vbMsgBoxHelpButton, QString(), app().HelpFile, 5);
 }
 
 void frmAddIn::CommandTest_Click()
@@ -277,7 +278,7 @@ void frmAddIn::CommandTest_Click()
         return;
     }
     const QString title = u.Text1->Text();
-    platform().MsgBox(message, int(ButtonsSum), title.isEmpty() ? QStringLiteral("Your Project") : title);
+    m_services.boxes.MsgBox(message, int(ButtonsSum), title.isEmpty() ? QStringLiteral("Your Project") : title);
 
     MinimalCode = msgBoxCode(message, QString::number(qint64(ButtonsSum)), title, ButtonSetValue);
     NamedCode = msgBoxCode(message, ButtonsExpression, title, ButtonSetValue);
@@ -290,7 +291,7 @@ void frmAddIn::Commandcopy_Click()
     Ui &u = *m_ui;
     if (MinimalCode.isEmpty())
         return;
-    platform().ClipboardClear();
+    m_services.clipboard.ClipboardClear();
     const QString context = contextText(u.Text3->Text());
     if (isTooLong(u.Text2->Text())) {
         showTooLong();
@@ -302,16 +303,16 @@ void frmAddIn::Commandcopy_Click()
     const QString ending = copyEnding(help, m_testedWithTitle, context, m_testedButtonSet);
     MinimalCode += ending;
     NamedCode += ending;
-    platform().ClipboardClear();
-    platform().ClipboardSetText(u.Check3->Value() == 1 ? MinimalCode : NamedCode);
+    m_services.clipboard.ClipboardClear();
+    m_services.clipboard.ClipboardSetText(u.Check3->Value() == 1 ? MinimalCode : NamedCode);
     if (help) {
-        platform().MsgBox(QStringLiteral("Your message box has been copyed to the clipboard.") + kCR
+        m_services.boxes.MsgBox(QStringLiteral("Your message box has been copyed to the clipboard.") + kCR
                               + QStringLiteral("App.HelpFile As Help file and ") + context
                               + QStringLiteral(" As Context Number") + kCR
                               + QStringLiteral("Minimise this program and paste the msgbox into your code."),
                           mb::vbInformation, QStringLiteral("Message box formater"));
     } else {
-        platform().MsgBox(QStringLiteral("Your message box has been copped to the clipboard.") + kCR
+        m_services.boxes.MsgBox(QStringLiteral("Your message box has been copped to the clipboard.") + kCR
                               + QStringLiteral("Minimize this program and paste the msgbox into your code."),
                           mb::vbInformation, QStringLiteral("Message box formatter"));
     }
@@ -335,13 +336,13 @@ void frmAddIn::mnuNew_Click()
 
 void frmAddIn::mnuOpen_Click()
 {
-    wizard_files::Open(platform(), CommonDialog1, {m_ui->Text1, m_ui->Text2},
+    wizard_files::Open({app(), m_services.boxes, m_services.dialogs}, CommonDialog1, {m_ui->Text1, m_ui->Text2},
                        QStringLiteral("Text Files *.txt|*.txt"));
 }
 
 void frmAddIn::mnuSave_Click()
 {
-    wizard_files::Save(platform(), CommonDialog1, {m_ui->Text1, m_ui->Text2}, QStringLiteral("*.txt|*.txt"));
+    wizard_files::Save({app(), m_services.boxes, m_services.dialogs}, CommonDialog1, {m_ui->Text1, m_ui->Text2}, QStringLiteral("*.txt|*.txt"));
 }
 
 void frmAddIn::mnuExit_Click()
@@ -367,28 +368,28 @@ void frmAddIn::mnuQuickHelp_Click()
         QStringLiteral("  Help index or from the menu, press F1 or press the help"),
         QStringLiteral("  button or the one on the Quick help message box form."),
     };
-    platform().MsgBox(lines.join(kCR), mb::vbMsgBoxHelpButton, QString(), platform().App().HelpFile, 2);
+    m_services.boxes.MsgBox(lines.join(kCR), mb::vbMsgBoxHelpButton, QString(), app().HelpFile, 2);
 }
 
 void frmAddIn::mnuHelpContents_Click()
 {
-    m_helpResult = platform().WinHelpA(window(), platform().App().helpFilePath(), help::HELP_TAB, 1);
+    m_helpResult = help().show(window(), app().helpFilePath(), help::HELP_TAB, 1);
 }
 
 void frmAddIn::mnuhelp_Click()
 {
     m_helpResult =
-        platform().WinHelpA(window(), platform().App().helpFilePath(), help::HELP_PARTIALKEY, QStringLiteral(""));
+        help().show(window(), app().helpFilePath(), help::HELP_PARTIALKEY, QStringLiteral(""));
 }
 
 void frmAddIn::mnuHelpOnHelp_Click()
 {
-    m_helpResult = platform().WinHelpA(window(), platform().App().helpFilePath(), help::HELP_HELPONHELP, 1);
+    m_helpResult = help().show(window(), app().helpFilePath(), help::HELP_HELPONHELP, 1);
 }
 
 void frmAddIn::mnuAbout_Click()
 {
-    frmAboutM::instance(platform()).Show();
+    frmAboutM::instance(app(), help()).Show();
 }
 
 } // namespace pelk

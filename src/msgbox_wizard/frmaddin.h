@@ -7,13 +7,23 @@
 #include "forms/controltable.h"
 #include "forms/form.h"
 #include "hostsdk/hostsdk.h"
+#include "platform/services.h"
 
 namespace pelk {
 
 class frmAddIn : public forms::Form {
     Q_OBJECT
 public:
-    explicit frmAddIn(Platform &platform, QObject *parent = nullptr);
+    // The services this window uses.
+    struct Services {
+        const AppInfo &app;
+        HelpSystem &help;
+        Boxes &boxes;
+        Clipboard &clipboard;
+        Dialogs &dialogs;
+        Services(const pelk::Services &all) : app(all.app), help(all.help), boxes(all.boxes), clipboard(all.clipboard), dialogs(all.dialogs) {}
+    };
+    explicit frmAddIn(const Services &services, QObject *parent = nullptr);
     ~frmAddIn() override;
 
     std::shared_ptr<hostsdk::VBE> VBInstance;
@@ -125,6 +135,7 @@ private:
     void resolveOptions();
     void showTooLong();
 
+    Services m_services;
     std::unique_ptr<Ui> m_ui;
     // What the last Test built the code with, so Copy completes it to match.
     short m_testedButtonSet = 0;

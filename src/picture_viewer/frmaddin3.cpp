@@ -16,7 +16,8 @@ namespace {
 constexpr int kReadAheadCount = 3;
 } // namespace
 
-frmAddIn3::frmAddIn3(Platform &platform, QObject *parent) : forms::Form(platform, parent) {}
+frmAddIn3::frmAddIn3(const Services &services, QObject *parent)
+    : forms::Form(services.app, services.help, parent), m_services(services) {}
 
 void frmAddIn3::createControls(forms::FormWindow *window)
 {
@@ -37,7 +38,7 @@ void frmAddIn3::createControls(forms::FormWindow *window)
     connect(u.Drive1, &forms::DriveListBox::drivesChanged, u.Dir1,
             [dirs = u.Dir1, drives = u.Drive1] { dirs->setDrives(drives->drives()); });
     u.Image1->setReloader(
-        [this](const QString &path, const QSize &size) { return platform().LoadPicture(path, size); });
+        [this](const QString &path, const QSize &size) { return m_services.pictures.LoadPicture(path, size); });
 
     forms::connectHandlers(*this, c);
     // Decoding ahead, after the handlers: the files after a selection, and
@@ -92,11 +93,11 @@ void frmAddIn3::Drive1_Change()
         u.Dir1->setPath(u.Drive1->Drive());
     } catch (const Error &error) {
         if (error.number() == errDeviceUnavailable) {
-            platform().MsgBox(QStringLiteral("Drive not ready. Please insurt disk in drive."),
+            m_services.boxes.MsgBox(QStringLiteral("Drive not ready. Please insurt disk in drive."),
                               mb::vbOKOnly + mb::vbExclamation);
             u.Drive1->setDrive(u.Dir1->Path());
         } else {
-            platform().MsgBox(QStringLiteral("Application error."), mb::vbOKOnly + mb::vbExclamation);
+            m_services.boxes.MsgBox(QStringLiteral("Application error."), mb::vbOKOnly + mb::vbExclamation);
         }
     }
 }
@@ -120,7 +121,7 @@ void frmAddIn3::File1_Click()
     if (u.mnuPathFinder->Checked())
         return;
     try {
-        u.Image1->setPicture(platform().LoadPicture(selectedFullPath(), u.Image1->shownSize()));
+        u.Image1->setPicture(m_services.pictures.LoadPicture(selectedFullPath(), u.Image1->shownSize()));
     } catch (const Error &) {
         // Not a readable picture: the previous one stays.
     }
@@ -135,7 +136,7 @@ void frmAddIn3::readAhead(int from)
     QStringList next;
     for (int k = 0; k < kReadAheadCount && k < count; ++k)
         next.append(fullPath(u.Dir1->Path(), u.File1->List((from + k) % count)));
-    platform().LoadPictureAhead(next, u.Image1->shownSize());
+    m_services.pictures.LoadPictureAhead(next, u.Image1->shownSize());
 }
 
 // --- Scan -------------------------------------------------------------------
@@ -167,7 +168,7 @@ void frmAddIn3::Timer1_Timer()
         // An empty list: nothing to select.
     }
     try {
-        u.Image1->setPicture(platform().LoadPicture(selectedFullPath(), u.Image1->shownSize()));
+        u.Image1->setPicture(m_services.pictures.LoadPicture(selectedFullPath(), u.Image1->shownSize()));
     } catch (const Error &) {
         // Not a readable picture: the previous one stays.
     }
@@ -277,16 +278,16 @@ void frmAddIn3::mnuPathFinder_Click()
 
 void frmAddIn3::Command1_Click()
 {
-    platform().ClipboardClear();
-    platform().ClipboardSetText(selectedFullPath());
-    platform().MsgBox(QStringLiteral("Your Path has been copped to the clipboard.\r"
+    m_services.clipboard.ClipboardClear();
+    m_services.clipboard.ClipboardSetText(selectedFullPath());
+    m_services.boxes.MsgBox(QStringLiteral("Your Path has been copped to the clipboard.\r"
                                      "Minimize this program and paste into your code."),
                       mb::vbOKOnly + mb::vbInformation, QStringLiteral("Picture Viewer"));
 }
 
 void frmAddIn3::mnuhelp_Click()
 {
-    platform().MsgBox(QStringLiteral("The Only Help available for this is context help. To Get help, click on the ? "
+    m_services.boxes.MsgBox(QStringLiteral("The Only Help available for this is context help. To Get help, click on the ? "
                                      "in the menu bar, then place the question mark over the item you want to know "
                                      "about."),
                       mb::vbOKOnly + mb::vbInformation, QStringLiteral("Pelk Picture Viewer Quick Help"));
@@ -299,7 +300,7 @@ void frmAddIn3::mnuContextHelp_Click()
 
 void frmAddIn3::mnuAbout_Click()
 {
-    platform().MsgBox(QStringLiteral("Programed by ") + maker::kAuthorName + QStringLiteral(" December 25th 1997"),
+    m_services.boxes.MsgBox(QStringLiteral("Programed by ") + maker::kAuthorName + QStringLiteral(" December 25th 1997"),
                       mb::vbOKOnly, QStringLiteral("Pelk Picture Viewer About"));
 }
 

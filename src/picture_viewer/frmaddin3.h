@@ -9,6 +9,7 @@
 #include "forms/form.h"
 #include "forms/imagebox.h"
 #include "hostsdk/hostsdk.h"
+#include "platform/services.h"
 
 #include <QMenu>
 
@@ -17,7 +18,16 @@ namespace pelk {
 class frmAddIn3 : public forms::Form {
     Q_OBJECT
 public:
-    explicit frmAddIn3(Platform &platform, QObject *parent = nullptr);
+    // The services this window uses.
+    struct Services {
+        const AppInfo &app;
+        HelpSystem &help;
+        Boxes &boxes;
+        Clipboard &clipboard;
+        Pictures &pictures;
+        Services(const pelk::Services &all) : app(all.app), help(all.help), boxes(all.boxes), clipboard(all.clipboard), pictures(all.pictures) {}
+    };
+    explicit frmAddIn3(const Services &services, QObject *parent = nullptr);
 
     struct Ui {
         forms::DirListBox *Dir1 = nullptr;
@@ -96,6 +106,7 @@ private:
     // ahead, for the box's size.
     void readAhead(int from);
 
+    Services m_services;
     std::unique_ptr<Ui> m_ui;
 };
 

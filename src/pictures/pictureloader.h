@@ -3,7 +3,8 @@
 // emf through the metafile helper process), decoded no larger than shown.
 #pragma once
 
-#include "platform/platform.h"
+#include "platform/error.h"
+#include "platform/pictures.h"
 
 #include <QStringList>
 

@@ -1,6 +1,7 @@
 #include "msgboxstyle.h"
 
-#include "platform.h"
+#include "appinfo.h"
+#include "boxes.h"
 
 namespace pelk {
 

@@ -1,10 +1,11 @@
 #include "addin.h"
 
-#include "platform/platform.h"
+#include "platform/error.h"
+#include "platform/iniwriter.h"
 
 namespace pelk::AddIn {
 
-void Main(Platform &platform)
+void Main(IniWriter &ini)
 {
     // The host's list is an 8-bit file: the strings go over as ANSI text.
     const QByteArray section = QStringLiteral("Add-Ins32").toLatin1();
@@ -12,7 +13,7 @@ void Main(Platform &platform)
     const QByteArray value = QStringLiteral("0").toLatin1();
     const QByteArray fileName = QStringLiteral("vbaddin.ini").toLatin1();
     try {
-        platform.WritePrivateProfileStringA(section, key, value, fileName);
+        ini.writeKey(section, key, value, fileName);
     } catch (const Error &) {
         // Not looked at: without the entry the host does not list the add-in.
     }

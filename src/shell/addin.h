@@ -2,7 +2,7 @@
 #pragma once
 
 namespace pelk {
-class Platform;
+class IniWriter;
 }
 
 namespace pelk::AddIn {
@@ -11,6 +11,6 @@ namespace pelk::AddIn {
 // "0" in section "Add-Ins32" of "vbaddin.ini". Runs once at every start of
 // the program, by hand or by the host, before anything else; it neither
 // reads the current entry nor looks at the result of the write.
-void Main(Platform &platform);
+void Main(IniWriter &ini);
 
 } // namespace pelk::AddIn

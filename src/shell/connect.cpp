@@ -29,7 +29,7 @@ decltype(auto) fromHost(Call &&call)
     }
 }
 
-// Runs one step; a failure of the platform or the host is skipped without a
+// Runs one step; a failure of a service or the host is skipped without a
 // message so the next step runs. Anything else (no memory, a broken
 // invariant) is no failing step and goes on up.
 template <class Step>
@@ -50,16 +50,16 @@ hostsdk::CommandBarControl &require(const hostsdk::CommandBarControlPtr &entry)
 }
 
 template <class Window>
-std::unique_ptr<forms::Form> create(Platform &platform)
+std::unique_ptr<forms::Form> create(const Services &services)
 {
-    return std::make_unique<Window>(platform);
+    return std::make_unique<Window>(services);
 }
 
 // One row of the tool table.
 struct Tool {
     const char *caption;
     bool beginGroup;
-    std::unique_ptr<forms::Form> (*create)(Platform &);
+    std::unique_ptr<forms::Form> (*create)(const Services &);
     // Hands the host object to the window; null for a tool that keeps none.
     void (*handHost)(forms::Form &, const std::shared_ptr<hostsdk::VBE> &);
 };
@@ -93,7 +93,7 @@ private:
     int m_tool;
 };
 
-Connect::Connect(Platform &platform) : m_platform(platform)
+Connect::Connect(const Services &services) : m_services(services)
 {
     for (int tool = 0; tool < kToolCount; ++tool)
         m_tools[tool].sink = std::make_unique<ClickSink>(*this, tool);
@@ -121,7 +121,7 @@ forms::Form &Connect::windowObject(int tool)
 {
     std::unique_ptr<forms::Form> &window = m_tools[tool].window;
     if (!window) {
-        window = kTools[tool].create(m_platform);
+        window = kTools[tool].create(m_services);
         // The window's Exit and unload hide it through the connection.
         QObject::connect(window.get(), &forms::Form::hideRequested, window.get(), [this, tool] { Hide(tool); });
     }
@@ -193,7 +193,7 @@ void Connect::subscribe(int tool, hostsdk::CommandBarEventsPtr source)
 void Connect::showIfDisplayedOnConnect()
 {
     const QString value =
-        m_platform.GetSetting(m_platform.App().Title, kSettingsSection, kDisplayOnConnect, QStringLiteral("0"));
+        m_services.settings.GetSetting(m_services.app.Title, kSettingsSection, kDisplayOnConnect, QStringLiteral("0"));
     if (value == QLatin1String("1"))
         Show(0);
 }
@@ -222,7 +222,7 @@ void Connect::OnConnection(const std::shared_ptr<hostsdk::VBE> &VBInst, hostsdk:
         if (ConnectMode == hostsdk::ext_cm_AfterStartup)
             showIfDisplayedOnConnect();
     } catch (const Error &error) {
-        m_platform.MsgBox(error.description(), mb::vbOKOnly);
+        m_services.boxes.MsgBox(error.description(), mb::vbOKOnly);
     }
 }
 
@@ -233,10 +233,10 @@ void Connect::OnDisconnection(hostsdk::ext_DisconnectMode, QVariantList &)
 
     skipOnFailure("saving DisplayOnConnect", [&] {
         if (FormDisplayed) {
-            m_platform.SaveSetting(m_platform.App().Title, kSettingsSection, kDisplayOnConnect, QStringLiteral("1"));
+            m_services.settings.SaveSetting(m_services.app.Title, kSettingsSection, kDisplayOnConnect, QStringLiteral("1"));
             FormDisplayed = false;
         } else {
-            m_platform.SaveSetting(m_platform.App().Title, kSettingsSection, kDisplayOnConnect, QStringLiteral("0"));
+            m_services.settings.SaveSetting(m_services.app.Title, kSettingsSection, kDisplayOnConnect, QStringLiteral("0"));
         }
     });
 

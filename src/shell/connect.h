@@ -7,7 +7,7 @@
 
 #include "forms/form.h"
 #include "hostsdk/hostsdk.h"
-#include "platform/platform.h"
+#include "platform/services.h"
 
 #include <array>
 #include <memory>
@@ -20,7 +20,7 @@ public:
     // the color finder, the picture viewer.
     static constexpr int kToolCount = 4;
 
-    explicit Connect(Platform &platform);
+    explicit Connect(const Services &services);
     ~Connect() override;
 
     // True after any Show, False after any Hide; saved at disconnection.
@@ -63,7 +63,7 @@ private:
     void showIfDisplayedOnConnect();
     void releaseWindows();
 
-    Platform &m_platform;
+    Services m_services;
     std::array<ToolState, kToolCount> m_tools;
 };
 

@@ -4,8 +4,8 @@
 #include "connect.h"
 #include "registration.h"
 
+#include "desktop/desktopservices.h"
 #include "storage/paths.h"
-#include "desktop/qtplatform.h"
 
 namespace pelk {
 
@@ -16,13 +16,13 @@ std::unique_ptr<hostsdk::IDTExtensibility> PelkTulvaneModule::CreateObject(const
 {
     if (progId.compare(QLatin1String(registration::kProgId), Qt::CaseInsensitive) != 0)
         return nullptr;
-    if (!m_platform) {
-        // One platform per process; the program starts (Main) before the
+    if (!m_services) {
+        // One set of services per process; the program starts (Main) before the
         // host gets its first Connect.
-        m_platform = std::make_unique<QtPlatform>(paths::codeFolder());
-        AddIn::Main(*m_platform);
+        m_services = std::make_unique<DesktopServices>(paths::codeFolder());
+        AddIn::Main(*m_services);
     }
-    return std::make_unique<Connect>(*m_platform);
+    return std::make_unique<Connect>(m_services->services());
 }
 
 } // namespace pelk

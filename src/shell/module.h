@@ -11,7 +11,7 @@
 
 namespace pelk {
 
-class QtPlatform;
+class DesktopServices;
 
 class PelkTulvaneModule : public QObject, public hostsdk::AddInModule {
     Q_OBJECT
@@ -24,7 +24,7 @@ public:
     std::unique_ptr<hostsdk::IDTExtensibility> CreateObject(const QString &progId) override;
 
 private:
-    std::unique_ptr<QtPlatform> m_platform;
+    std::unique_ptr<DesktopServices> m_services;
 };
 
 } // namespace pelk

@@ -1,7 +1,8 @@
 #include "registration.h"
 
+#include "platform/error.h"
+#include "platform/iniwriter.h"
 #include "storage/paths.h"
-#include "platform/platform.h"
 
 #include <QFile>
 
@@ -24,13 +25,13 @@ Entries classEntries(const QString &modulePath)
     };
 }
 
-bool RegisterServer(Platform &platform, const QString &modulePath)
+bool RegisterServer(IniWriter &ini, const QString &modulePath)
 {
     const QByteArray file = QFile::encodeName(paths::classRegistryFile());
     bool written = true;
     for (const auto &[key, value] : classEntries(modulePath)) {
         try {
-            platform.WritePrivateProfileStringA(kProgId, key, value, file);
+            ini.writeKey(kProgId, key, value, file);
         } catch (const Error &) {
             written = false; // the other keys are still written
         }

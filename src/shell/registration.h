@@ -1,6 +1,6 @@
 // Class registration: the facts by which the host finds and creates the
 // connection class. They live in the per-user class registry, one section
-// per ProgID, written through the platform's INI writer.
+// per ProgID, written through the INI writer service.
 #pragma once
 
 #include <QByteArray>
@@ -9,7 +9,7 @@
 #include <QString>
 
 namespace pelk {
-class Platform;
+class IniWriter;
 }
 
 namespace pelk::registration {
@@ -30,6 +30,6 @@ Entries classEntries(const QString &modulePath);
 
 // Writes the class's section of the class registry; returns false when any
 // key could not be written.
-bool RegisterServer(Platform &platform, const QString &modulePath);
+bool RegisterServer(IniWriter &ini, const QString &modulePath);
 
 } // namespace pelk::registration

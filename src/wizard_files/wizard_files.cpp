@@ -124,7 +124,7 @@ QString savedFileName(const QString &chosen)
     return chosen + (chosen.endsWith(QLatin1Char('.')) ? QStringLiteral("txt") : QStringLiteral(".txt"));
 }
 
-void Open(Platform &platform, CommonDialog &dialog, const Fields &fields, const QString &filter)
+void Open(const Services &services, CommonDialog &dialog, const Fields &fields, const QString &filter)
 {
     try {
         dialog.Filter = filter;
@@ -135,22 +135,22 @@ void Open(Platform &platform, CommonDialog &dialog, const Fields &fields, const 
         const std::optional<QByteArray> bytes = readMessageFile(dialog.FileName);
         const std::optional<QString> message = bytes ? messageFromFile(*bytes, &problem) : std::nullopt;
         if (!message) {
-            platform.MsgBox(problem, mb::vbCritical);
+            services.boxes.MsgBox(problem, mb::vbCritical);
             return;
         }
         fields.message->setText(*message);
         fields.title->setText(titleFromFileTitle(dialog.FileTitle));
     } catch (const Error &error) {
-        platform.MsgBox(error.description(), mb::vbCritical);
+        services.boxes.MsgBox(error.description(), mb::vbCritical);
     }
 }
 
-void Save(Platform &platform, CommonDialog &dialog, const Fields &fields, const QString &filter,
+void Save(const Services &services, CommonDialog &dialog, const Fields &fields, const QString &filter,
           const std::function<void(int)> &overwriteAnswer)
 {
     dialog.Filter = filter;
-    const AppInfo &app = platform.App();
-    dialog.FileName = proposedFileName(app, fields.title->Text(), platform.IsFolderWritable(app.Path));
+    const AppInfo &app = services.app;
+    dialog.FileName = proposedFileName(app, fields.title->Text(), services.dialogs.IsFolderWritable(app.Path));
     QString path;
     try {
         dialog.CancelError = true;
@@ -163,7 +163,7 @@ void Save(Platform &platform, CommonDialog &dialog, const Fields &fields, const 
     // Asks before replacing anything that is there, readable or not.
     const QFileInfo existing(path);
     if (existing.exists() && !existing.isDir()) {
-        const int answer = platform.MsgBox(kReplaceQuestion, mb::vbQuestion + mb::vbYesNo);
+        const int answer = services.boxes.MsgBox(kReplaceQuestion, mb::vbQuestion + mb::vbYesNo);
         if (overwriteAnswer)
             overwriteAnswer(answer);
         if (answer == mb::vbNo)
@@ -173,7 +173,7 @@ void Save(Platform &platform, CommonDialog &dialog, const Fields &fields, const 
     try {
         writeMessageFile(path, fields.message->Text());
     } catch (const Error &error) {
-        platform.MsgBox(error.description(), mb::vbExclamation, platform.App().Title);
+        services.boxes.MsgBox(error.description(), mb::vbExclamation, services.app.Title);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "forms/commondialog.h"
 #include "forms/controls.h"
+#include "platform/services.h"
 
 #include <functional>
 #include <optional>
@@ -38,13 +39,22 @@ struct Fields {
     forms::MultiLineTextBox *message;
 };
 
+// The services the file commands use.
+struct Services {
+    const AppInfo &app;
+    Boxes &boxes;
+    Dialogs &dialogs;
+    Services(const AppInfo &app, Boxes &boxes, Dialogs &dialogs) : app(app), boxes(boxes), dialogs(dialogs) {}
+    Services(const pelk::Services &all) : Services(all.app, all.boxes, all.dialogs) {}
+};
+
 // File, Open: asks for a file with `filter`, loads its message and title.
-void Open(Platform &platform, CommonDialog &dialog, const Fields &fields, const QString &filter);
+void Open(const Services &services, CommonDialog &dialog, const Fields &fields, const QString &filter);
 
 // File, Save: asks for a name with `filter`, asks before replacing an
 // existing file (the answer goes to `overwriteAnswer` when given) and writes
 // the message atomically.
-void Save(Platform &platform, CommonDialog &dialog, const Fields &fields, const QString &filter,
+void Save(const Services &services, CommonDialog &dialog, const Fields &fields, const QString &filter,
           const std::function<void(int)> &overwriteAnswer = {});
 
 } // namespace pelk::wizard_files

@@ -3,7 +3,7 @@
 #include "about/aboutbox.h"
 #include "about/maker.h"
 #include "about/programicon.h"
-#include "platform/fakeplatform.h"
+#include "platform/fakeservices.h"
 #include "forms/twips.h"
 #include "testmain.h"
 
@@ -13,12 +13,12 @@ namespace {
 
 enum class Which { M, I, C };
 
-AboutBox &aboutBox(Which which, Platform &platform)
+AboutBox &aboutBox(Which which, FakeServices &platform)
 {
     switch (which) {
-    case Which::M: return frmAboutM::instance(platform);
-    case Which::I: return frmAboutI::instance(platform);
-    case Which::C: return frmAboutC::instance(platform);
+    case Which::M: return frmAboutM::instance(platform.app, platform);
+    case Which::I: return frmAboutI::instance(platform.app, platform);
+    case Which::C: return frmAboutC::instance(platform.app, platform);
     }
     Q_UNREACHABLE();
 }
@@ -68,7 +68,7 @@ private slots:
     void toolStepsReplaceTheDesignTexts();
 
 private:
-    FakePlatform m_platform;
+    FakeServices m_platform;
 };
 
 void AboutTest::cleanup()
@@ -300,7 +300,7 @@ void AboutTest::toolStepsReplaceTheDesignTexts()
 {
     // The input box wizard's opening: touching a control loads the window,
     // then its own texts replace the design texts.
-    frmAboutI &input = frmAboutI::instance(m_platform);
+    frmAboutI &input = frmAboutI::instance(m_platform.app, m_platform);
     QVERIFY(!input.IsLoaded());
     input.ui().lblDescription[0]->setVisible(true);
     QVERIFY(input.IsLoaded());
@@ -312,7 +312,7 @@ void AboutTest::toolStepsReplaceTheDesignTexts()
     QCOMPARE(input.ui().lblTitle->text(), QStringLiteral("Pelk Input Box\n") + maker::kWebAddress);
 
     // The message box wizard's window keeps its design texts meanwhile.
-    frmAboutM &message = frmAboutM::instance(m_platform);
+    frmAboutM &message = frmAboutM::instance(m_platform.app, m_platform);
     message.Show();
     QCOMPARE(message.Caption(), QStringLiteral("About Message box wizard"));
     QCOMPARE(message.ui().lblTitle->Caption(), QStringLiteral("Message box wizard    ") + maker::kWebAddress);

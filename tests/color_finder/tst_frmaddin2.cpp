@@ -2,7 +2,7 @@
 // recording platform: what reaches the clipboard, the boxes and the store.
 #include "about/aboutbox.h"
 #include "color_finder/frmaddin2.h"
-#include "platform/fakeplatform.h"
+#include "platform/fakeservices.h"
 #include "testmain.h"
 
 #include <QMenuBar>
@@ -13,7 +13,7 @@ using namespace pelk;
 namespace {
 
 // Records, at every settings write, what the window showed at that moment.
-class WatchingPlatform : public FakePlatform {
+class WatchingPlatform : public FakeServices {
 public:
     frmAddIn2 *form = nullptr;
     QStringList seenAtWrite; // box texts and step labels
@@ -21,7 +21,7 @@ public:
     void SaveSetting(const QString &appName, const QString &section, const QString &key,
                      const QString &value) override
     {
-        FakePlatform::SaveSetting(appName, section, key, value);
+        FakeServices::SaveSetting(appName, section, key, value);
         if (!form)
             return;
         auto &u = form->ui();
@@ -109,7 +109,7 @@ private:
 void FrmAddIn2Test::init()
 {
     m_platform = std::make_unique<WatchingPlatform>();
-    m_form = std::make_unique<frmAddIn2>(*m_platform);
+    m_form = std::make_unique<frmAddIn2>(m_platform->services());
 }
 
 void FrmAddIn2Test::cleanup()
@@ -395,7 +395,7 @@ void FrmAddIn2Test::copyInEachFormat()
     QTest::mouseClick(ui().CommandCut, Qt::LeftButton);
     QCOMPARE(m_platform->clipboardLog, clipboardLog);
     QCOMPARE(m_platform->msgBoxes.size(), 1);
-    const FakePlatform::MsgBoxCall &box = m_platform->msgBoxes.first();
+    const FakeBoxes::MsgBoxCall &box = m_platform->msgBoxes.first();
     QCOMPARE(box.prompt, "Your " + name
                              + " Color has been copyed to the clipboard.\r"
                                "Minimise this program and paste the Colors into your code.");
@@ -434,7 +434,7 @@ void FrmAddIn2Test::settingsThatCannotBeSavedAreReportedOnce()
     ui().mnuExit->trigger();
 
     QCOMPARE(m_platform->msgBoxes.size(), 1);
-    const FakePlatform::MsgBoxCall &box = m_platform->msgBoxes.first();
+    const FakeBoxes::MsgBoxCall &box = m_platform->msgBoxes.first();
     QCOMPARE(box.prompt, QStringLiteral("The color finder could not save its settings; the color, step sizes and "
                                         "format chosen now will not be remembered.\rDisk full: /home/u/settings.ini"));
     QCOMPARE(box.buttons, int(mb::vbExclamation));
@@ -563,7 +563,7 @@ void FrmAddIn2Test::quickHelp()
     load();
     ui().mnuHelp->trigger();
     QCOMPARE(m_platform->msgBoxes.size(), 1);
-    const FakePlatform::MsgBoxCall &box = m_platform->msgBoxes.first();
+    const FakeBoxes::MsgBoxCall &box = m_platform->msgBoxes.first();
     QCOMPARE(box.title, "Pelk Color Finder Quick Help");
     QCOMPARE(box.buttons, 0);
     const QStringList lines = box.prompt.split('\r');
@@ -642,7 +642,7 @@ void FrmAddIn2Test::aboutBox()
 {
     m_form->Show();
     ui().MnuAbout->trigger();
-    frmAboutC &about = frmAboutC::instance(*m_platform);
+    frmAboutC &about = frmAboutC::instance(m_platform->app, *m_platform);
     QVERIFY(about.IsVisible());
     QCOMPARE(about.Caption(), "Pelk About Color Finder");
     QVERIFY(about.ui().lblTitle->Caption().startsWith("Pelk Color finder\n"));

@@ -3,7 +3,7 @@
 #include "forms/commondialog.h"
 #include "desktop/filedialogs.h"
 #include "desktop/filefilter.h"
-#include "desktop/qtplatform.h"
+#include "desktop/desktopservices.h"
 #include "modalanswer.h"
 #include "testmain.h"
 
@@ -152,7 +152,7 @@ void FileDialogsTest::fileDialogSetUp()
 void FileDialogsTest::saveReturnsTheChosenPath()
 {
     QTemporaryDir dir;
-    QtPlatform platform(dir.path());
+    DesktopServices platform(dir.path());
     CommonDialog dialog(platform);
     dialog.Filter = QStringLiteral("*.txt|*.txt");
     dialog.FileName = dir.path() + QStringLiteral("\\Untitled");
@@ -191,7 +191,7 @@ void FileDialogsTest::cancelledFileDialog()
 {
     QFETCH(bool, cancelError);
 
-    QtPlatform platform(QStringLiteral("/opt/pelk"));
+    DesktopServices platform(QStringLiteral("/opt/pelk"));
     CommonDialog dialog(platform);
     dialog.Filter = QStringLiteral("Text Files *.txt|*.txt");
     dialog.FileName = QStringLiteral("/tmp/earlier.txt");
@@ -237,7 +237,7 @@ void FileDialogsTest::colorDialogStart()
 
 void FileDialogsTest::colorDialogReturnsTheColorNumber()
 {
-    QtPlatform platform(QStringLiteral("/opt/pelk"));
+    DesktopServices platform(QStringLiteral("/opt/pelk"));
     CommonDialog dialog(platform);
     dialog.Flags = 2;
     dialog.CancelError = true;
@@ -272,8 +272,8 @@ void FileDialogsTest::clipboard()
 {
     QFETCH(QString, text);
 
-    QtPlatform platform(QStringLiteral("/opt/pelk"));
-    Platform &services = platform;
+    DesktopServices platform(QStringLiteral("/opt/pelk"));
+    Clipboard &services = platform;
     QApplication::clipboard()->setText(QStringLiteral("earlier"));
     services.ClipboardClear();
     QCOMPARE(QApplication::clipboard()->text(), QString());

@@ -2,7 +2,7 @@
 // close box return, its title and its prompt's lines.
 #include "desktop/inputbox.h"
 #include "desktop/promptarea.h"
-#include "desktop/qtplatform.h"
+#include "desktop/desktopservices.h"
 #include "modalanswer.h"
 #include "testmain.h"
 
@@ -38,12 +38,12 @@ private slots:
     void keyboardAndNames();
 
 private:
-    std::unique_ptr<Platform> m_platform;
+    std::unique_ptr<DesktopServices> m_platform;
 };
 
 void InputBoxTest::init()
 {
-    m_platform = std::make_unique<QtPlatform>(QStringLiteral("/opt/pelk"));
+    m_platform = std::make_unique<DesktopServices>(QStringLiteral("/opt/pelk"));
 }
 
 void InputBoxTest::cleanup()

@@ -1,9 +1,9 @@
 // The message box as users see it: its buttons, their order and answers, the
 // default button, Esc and the close box, the Help button, title and lines.
 #include "desktop/messagebox.h"
-#include "platform/platform.h"
+#include "platform/services.h"
 #include "desktop/promptarea.h"
-#include "desktop/qtplatform.h"
+#include "desktop/desktopservices.h"
 #include "modalanswer.h"
 #include "testmain.h"
 
@@ -104,12 +104,14 @@ private slots:
     void accessibleNames();
 
 private:
-    std::unique_ptr<Platform> m_platform;
+    // Through the interface, with its default arguments.
+    Boxes &boxes() { return *m_platform; }
+    std::unique_ptr<DesktopServices> m_platform;
 };
 
 void MessageBoxTest::init()
 {
-    m_platform = std::make_unique<QtPlatform>(QStringLiteral("/opt/pelk"));
+    m_platform = std::make_unique<DesktopServices>(QStringLiteral("/opt/pelk"));
 }
 
 void MessageBoxTest::cleanup()
@@ -160,7 +162,7 @@ void MessageBoxTest::clickAnswers()
         QVERIFY(button);
         QTest::mouseClick(button, Qt::LeftButton);
     });
-    QCOMPARE(m_platform->MsgBox(QStringLiteral("Choose"), buttons, QStringLiteral("T")), answer);
+    QCOMPARE(boxes().MsgBox(QStringLiteral("Choose"), buttons, QStringLiteral("T")), answer);
     QCOMPARE(seen, shown);
 }
 
@@ -196,7 +198,7 @@ void MessageBoxTest::defaultButtonTakesEnter()
         wasDefault = button->isDefault();
         QTest::keyClick(button, Qt::Key_Return);
     });
-    QCOMPARE(m_platform->MsgBox(QStringLiteral("Enter?"), buttons, QString()), answer);
+    QCOMPARE(boxes().MsgBox(QStringLiteral("Enter?"), buttons, QString()), answer);
     QCOMPARE(hadFocus, focused);
     QVERIFY(wasDefault);
 }
@@ -228,7 +230,7 @@ void MessageBoxTest::escape()
         if (stillOpen)
             QTest::mouseClick(buttonsOnScreen(box).first(), Qt::LeftButton);
     });
-    const int result = m_platform->MsgBox(QStringLiteral("Esc?"), buttons, QString());
+    const int result = boxes().MsgBox(QStringLiteral("Esc?"), buttons, QString());
     QCOMPARE(stillOpen, answer == 0);
     if (answer != 0)
         QCOMPARE(result, answer);
@@ -253,7 +255,7 @@ void MessageBoxTest::closeBoxAnswersLikeEscape()
         if (stillOpen)
             QTest::mouseClick(buttonsOnScreen(box).last(), Qt::LeftButton);
     });
-    const int result = m_platform->MsgBox(QStringLiteral("Close?"), buttons, QString());
+    const int result = boxes().MsgBox(QStringLiteral("Close?"), buttons, QString());
     QCOMPARE(stillOpen, answer == 0);
     // A box that ignores Esc offers no close box either.
     QCOMPARE(closeButton, answer != 0);
@@ -292,7 +294,7 @@ void MessageBoxTest::accessKeysPress()
         if (!keyClosedTheBox)
             box->done(0);
     });
-    const int result = m_platform->MsgBox(QStringLiteral("Keys"), buttons, QString());
+    const int result = boxes().MsgBox(QStringLiteral("Keys"), buttons, QString());
     QVERIFY(keyClosedTheBox);
     QCOMPARE(result, answer);
 }
@@ -335,7 +337,7 @@ void MessageBoxTest::helpFile()
 {
     QFETCH(QString, helpFile);
     QFETCH(QString, opened);
-    QCOMPARE(msgBoxHelpFile(m_platform->App(), helpFile), opened);
+    QCOMPARE(msgBoxHelpFile(m_platform->app(), helpFile), opened);
 }
 
 void MessageBoxTest::helpButtonOpensOnlyAGivenFile_data()
@@ -370,10 +372,10 @@ void MessageBoxTest::helpButtonOpensOnlyAGivenFile()
         boxTookClicksAgain = true;
         QTest::mouseClick(ok, Qt::LeftButton);
     });
-    QCOMPARE(m_platform->MsgBox(QStringLiteral("Help?"), mb::vbMsgBoxHelpButton, QString(), helpFile, 5), int(mb::vbOK));
+    QCOMPARE(boxes().MsgBox(QStringLiteral("Help?"), mb::vbMsgBoxHelpButton, QString(), helpFile, 5), int(mb::vbOK));
     QCOMPARE(viewerWasShown, viewerShows);
     QVERIFY(boxTookClicksAgain);
-    m_platform->WinHelpA(nullptr, QString(), help::HELP_QUIT, 0);
+    m_platform->show(nullptr, QString(), help::HELP_QUIT, 0);
 }
 
 void MessageBoxTest::title_data()
@@ -396,7 +398,7 @@ void MessageBoxTest::title()
         seen = box->windowTitle();
         QTest::mouseClick(buttonsOnScreen(box).first(), Qt::LeftButton);
     });
-    m_platform->MsgBox(QStringLiteral("x"), 0, title);
+    boxes().MsgBox(QStringLiteral("x"), 0, title);
     QCOMPARE(seen, shown);
 }
 
@@ -424,7 +426,7 @@ void MessageBoxTest::promptLines()
         seen = text->toPlainText();
         QTest::mouseClick(buttonsOnScreen(box).first(), Qt::LeftButton);
     });
-    m_platform->MsgBox(prompt, 64, QString());
+    boxes().MsgBox(prompt, 64, QString());
     QCOMPARE(seen, shown);
 }
 

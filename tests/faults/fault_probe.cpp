@@ -4,9 +4,9 @@
 //   fault_probe get | save | main | addins | class | open PATH
 #include "host/addinlist.h"
 #include "wizard_files/wizard_files.h"
-#include "platform/fakeplatform.h"
+#include "platform/fakeservices.h"
 #include "storage/paths.h"
-#include "desktop/qtplatform.h"
+#include "desktop/desktopservices.h"
 #include "shell/addin.h"
 
 #include <QApplication>
@@ -19,8 +19,8 @@ namespace {
 
 QString run(const QStringList &args)
 {
-    QtPlatform platform(QCoreApplication::applicationDirPath());
-    const QString app = platform.App().Title;
+    DesktopServices platform(QCoreApplication::applicationDirPath());
+    const QString app = platform.app().Title;
     const QString what = args.value(1);
     if (what == QLatin1String("get"))
         return platform.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("192"));
@@ -45,7 +45,7 @@ QString run(const QStringList &args)
         return record ? record->modulePath : QStringLiteral("none");
     }
     if (what == QLatin1String("open")) {
-        FakePlatform fake;
+        FakeServices fake;
         CommonDialog dialog(fake);
         QWidget parent;
         auto *title = new forms::TextBox(&parent);
@@ -53,9 +53,9 @@ QString run(const QStringList &args)
         title->setText(QStringLiteral("title"));
         message->setText(QStringLiteral("message"));
         fake.fileDialogAnswers.enqueue(args.value(2));
-        wizard_files::Open(fake, dialog, {title, message}, QStringLiteral("Text Files *.txt|*.txt"));
+        wizard_files::Open(fake.services(), dialog, {title, message}, QStringLiteral("Text Files *.txt|*.txt"));
         QStringList seen{title->Text(), message->Text()};
-        for (const FakePlatform::MsgBoxCall &box : std::as_const(fake.msgBoxes))
+        for (const FakeBoxes::MsgBoxCall &box : std::as_const(fake.msgBoxes))
             seen << QStringLiteral("box %1: %2").arg(box.buttons).arg(box.prompt);
         return seen.join(QLatin1Char('|'));
     }

@@ -4,7 +4,7 @@
 #include "fullfolder.h"
 #include "platform/error.h"
 #include "storage/paths.h"
-#include "desktop/qtplatform.h"
+#include "desktop/desktopservices.h"
 #include "errornumber.h"
 #include "testmain.h"
 
@@ -133,9 +133,9 @@ private slots:
             QSKIP("no right to mount a small file system here");
         full.becomeUserFolder();
 
-        QtPlatform platform(QStringLiteral("/opt/pelk"));
+        DesktopServices platform(QStringLiteral("/opt/pelk"));
         platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("10"));
-        platform.WritePrivateProfileStringA("Add-Ins32", "Other.Connect", "0", "vbaddin.ini");
+        platform.writeKey("Add-Ins32", "Other.Connect", "0", "vbaddin.ini");
         const QByteArray store = readBytes(paths::settingsFile(app));
         const QByteArray list = readBytes(full.path() + QStringLiteral("/vbaddin.ini"));
         QVERIFY(full.fill());
@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(errorNumberOf([&] { platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Junk"), large); }),
                  int(errDiskFull));
         QCOMPARE(errorNumberOf([&] {
-                     platform.WritePrivateProfileStringA("Add-Ins32", "PelkTulvane.Connect", large.toLatin1(),
+                     platform.writeKey("Add-Ins32", "PelkTulvane.Connect", large.toLatin1(),
                                                          "vbaddin.ini");
                  }),
                  int(errDiskFull));

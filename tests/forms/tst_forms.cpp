@@ -1,5 +1,5 @@
 // The form lifecycle and the controls' documented behaviour.
-#include "platform/fakeplatform.h"
+#include "platform/fakeservices.h"
 #include "forms/controls.h"
 #include "forms/controltable.h"
 #include "forms/form.h"
@@ -22,7 +22,7 @@ namespace {
 // A form that counts its lifecycle events and may refuse to unload.
 class ProbeForm : public Form {
 public:
-    using Form::Form;
+    explicit ProbeForm(FakeServices &services) : Form(services.app, services) {}
     struct Ui {
         TextBox *Text1;
         CommandButton *Command1;
@@ -116,7 +116,7 @@ Q_DECLARE_METATYPE(pelk::forms::FormDesign)
 class TableForm : public Form {
     Q_OBJECT
 public:
-    TableForm(Platform &platform, const FormDesign &design) : Form(platform), m_design(design) {}
+    TableForm(FakeServices &platform, const FormDesign &design) : Form(platform.app, platform), m_design(design) {}
     Controls controls;
     int clicks = 0;
     int ticks = 0;
@@ -204,7 +204,7 @@ private slots:
 
 void FormsTest::touchingAControlLoadsOnce()
 {
-    FakePlatform platform;
+    FakeServices platform;
     ProbeForm form(platform);
     QVERIFY(!form.IsLoaded());
     form.ui().Text1->setText(QStringLiteral("x"));
@@ -219,7 +219,7 @@ void FormsTest::touchingAControlLoadsOnce()
 
 void FormsTest::closeBoxUnloadsAndControlsStartAfresh()
 {
-    FakePlatform platform;
+    FakeServices platform;
     ProbeForm form(platform);
     form.Show();
     form.survivor = 5;
@@ -238,7 +238,7 @@ void FormsTest::closeBoxUnloadsAndControlsStartAfresh()
 
 void FormsTest::cancelledUnloadKeepsTheForm()
 {
-    FakePlatform platform;
+    FakeServices platform;
     ProbeForm form(platform);
     form.Show();
     form.refuseUnload = true;
@@ -253,7 +253,7 @@ void FormsTest::cancelledUnloadKeepsTheForm()
 
 void FormsTest::hideKeepsEverything()
 {
-    FakePlatform platform;
+    FakeServices platform;
     ProbeForm form(platform);
     form.Show();
     form.ui().Text1->setText(QStringLiteral("kept"));
@@ -289,7 +289,7 @@ void FormsTest::clientAreaInTwips()
     QFETCH(double, twips);
     QFETCH(int, pixels);
     QCOMPARE(forms::twips(twips), pixels);
-    FakePlatform platform;
+    FakeServices platform;
     ProbeForm form(platform);
     form.window()->setClientSize(twips, twips);
     QCOMPARE(form.window()->clientArea()->size(), QSize(pixels, pixels));
@@ -297,7 +297,7 @@ void FormsTest::clientAreaInTwips()
 
 void FormsTest::f1OpensTheFocusedControlsContext()
 {
-    FakePlatform platform;
+    FakeServices platform;
     ProbeForm form(platform);
     form.Show();
     QVERIFY(QTest::qWaitForWindowExposed(form.window()));
@@ -312,7 +312,7 @@ void FormsTest::f1OpensTheFocusedControlsContext()
 
 void FormsTest::whatsThisShowsTopicInsteadOfActing()
 {
-    FakePlatform platform;
+    FakeServices platform;
     ProbeForm form(platform);
     form.Show();
     QVERIFY(QTest::qWaitForWindowExposed(form.window()));
@@ -638,7 +638,7 @@ void FormsTest::imageBoxTakesArrivingPictures()
 
 void FormsTest::builtAsTheDesign()
 {
-    FakePlatform platform;
+    FakeServices platform;
     TableForm form(platform, probeDesign());
     form.Load();
     FormWindow *window = form.window();
@@ -699,7 +699,7 @@ void FormsTest::helpNumbers()
     QFETCH(HelpNumber, helpNumber);
     QFETCH(int, context);
     QFETCH(int, whatsThis);
-    FakePlatform platform;
+    FakeServices platform;
     TableForm form(platform, probeDesign(helpNumber));
     form.Load();
     auto *go = form.controls.get<CommandButton>("Command1");
@@ -709,7 +709,7 @@ void FormsTest::helpNumbers()
 
 void FormsTest::handlersConnectByName()
 {
-    FakePlatform platform;
+    FakeServices platform;
     TableForm form(platform, probeDesign());
     form.Show();
     QTest::mouseClick(form.controls.get<CommandButton>("Command1"), Qt::LeftButton);
@@ -730,7 +730,7 @@ void FormsTest::handlersWithoutTheirControlAreThrown()
 {
     QFETCH(QString, which);
     QFETCH(QString, named);
-    FakePlatform platform;
+    FakeServices platform;
     std::unique_ptr<Form> form;
     if (which == QLatin1String("stray"))
         form = std::make_unique<StrayHandlerForm>(platform, probeDesign());
@@ -769,7 +769,7 @@ void FormsTest::designFaultsAreThrown()
 {
     QFETCH(FormDesign, design);
     QFETCH(QString, named);
-    FakePlatform platform;
+    FakeServices platform;
     ProbeForm form(platform);
     try {
         build(form.window(), design);

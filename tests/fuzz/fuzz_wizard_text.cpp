@@ -5,7 +5,7 @@
 // as a typed message (UTF-8) and as a file.
 #include "fuzzing.h"
 #include "wizard_files/wizard_files.h"
-#include "platform/fakeplatform.h"
+#include "platform/fakeservices.h"
 #include "text/utf8text.h"
 
 #include <QApplication>
@@ -71,13 +71,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
             std::abort();
     }
-    FakePlatform platform;
+    FakeServices platform;
     CommonDialog dialog(platform);
     Window window;
     window.title->setText(QStringLiteral("before"));
     window.message->setText(QStringLiteral("before"));
     platform.fileDialogAnswers.enqueue(path);
-    wizard_files::Open(platform, dialog, {window.title, window.message}, QStringLiteral("Text Files *.txt|*.txt"));
+    wizard_files::Open(platform.services(), dialog, {window.title, window.message}, QStringLiteral("Text Files *.txt|*.txt"));
     if (fromFile) {
         FUZZ_CHECK(platform.msgBoxes.isEmpty(), platform.msgBoxes.value(0).prompt);
         FUZZ_CHECK(window.message->Text() == *fromFile, show(window.message->Text()));

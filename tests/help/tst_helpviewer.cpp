@@ -2,7 +2,7 @@
 // right place, bad help files are reported in the window, never crashed on.
 #include "help/helpsystem.h"
 #include "help/helpviewer.h"
-#include "platform/platform.h"
+#include "platform/helpsystem.h"
 #include "testmain.h"
 
 #include <QDesktopServices>

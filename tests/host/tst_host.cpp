@@ -4,9 +4,9 @@
 #include "host/addinmanager.h"
 #include "host/hostruns.h"
 #include "host/hostwindow.h"
-#include "platform/fakeplatform.h"
+#include "platform/fakeservices.h"
 #include "storage/paths.h"
-#include "desktop/qtplatform.h"
+#include "desktop/desktopservices.h"
 #include "shell/addin.h"
 #include "shell/registration.h"
 #include "fullfolder.h"
@@ -75,7 +75,7 @@ QStringList accessibleNames(QObject *object)
     return names;
 }
 
-QString displayOnConnect(Platform &platform)
+QString displayOnConnect(Settings &platform)
 {
     return platform.GetSetting(QStringLiteral("Pelk Tulvane"), QStringLiteral("Settings"),
                                QStringLiteral("DisplayOnConnect"), QString());
@@ -113,12 +113,12 @@ protected:
 class TestHost : public QObject {
     Q_OBJECT
 
-    FakePlatform platform;
+    FakeServices platform;
     HostOptions options;
 
     std::unique_ptr<HostWindow> startHost()
     {
-        auto host = std::make_unique<HostWindow>(platform, options);
+        auto host = std::make_unique<HostWindow>(platform, platform, options);
         host->connectStartupAddIns();
         host->show();
         host->startupComplete();
@@ -243,10 +243,10 @@ private slots:
         writeFile(paths::classRegistryFile(), "[Recording.Connect]\nModule=" + module + "\n");
         QVERIFY(full.fill());
 
-        QtPlatform realPlatform(qEnvironmentVariable("PELK_BIN_DIR"));
+        DesktopServices realPlatform(qEnvironmentVariable("PELK_BIN_DIR"));
         options.loadAtStartup << QStringLiteral("Recording.Connect");
         ModalAnswerer answerer;
-        auto host = std::make_unique<HostWindow>(realPlatform, options);
+        auto host = std::make_unique<HostWindow>(realPlatform, realPlatform, options);
         host->connectStartupAddIns();
         host->show();
         host->startupComplete();
@@ -420,7 +420,7 @@ private slots:
     // The real module: registered as pelktulvane registers it, loaded by the host.
     void realModuleAcrossRestarts()
     {
-        QtPlatform realPlatform(qEnvironmentVariable("PELK_BIN_DIR"));
+        DesktopServices realPlatform(qEnvironmentVariable("PELK_BIN_DIR"));
         writeFile(addInList(), "[Add-Ins32]\nOther.Connect=0\n");
         AddIn::Main(realPlatform);
         registration::RegisterServer(realPlatform, qEnvironmentVariable("PELK_BIN_DIR") + "/libpelktulvane.so");
@@ -428,7 +428,7 @@ private slots:
         const QStringList captions{"Pelk MsgBox Wizard", "Pelk Input Box Wizard", "Pelk Color Finder",
                                    "Pelk Picture Viewer"};
 
-        auto host = std::make_unique<HostWindow>(platform, options);
+        auto host = std::make_unique<HostWindow>(platform, platform, options);
         host->connectStartupAddIns();
         host->show();
         host->startupComplete();
@@ -446,7 +446,7 @@ private slots:
         QVERIFY(!visibleWindowTitled(QStringLiteral("Pelk Color Finder")));
         QCOMPARE(displayOnConnect(realPlatform), QStringLiteral("1"));
 
-        host = std::make_unique<HostWindow>(platform, options);
+        host = std::make_unique<HostWindow>(platform, platform, options);
         host->connectStartupAddIns();
         host->show();
         QVERIFY(!visibleWindowTitled(QStringLiteral("Pelk MsgBox Wizard")));
@@ -459,7 +459,7 @@ private slots:
         wizard->close();
         host->close();
         QCOMPARE(displayOnConnect(realPlatform), QStringLiteral("0"));
-        host = std::make_unique<HostWindow>(platform, options);
+        host = std::make_unique<HostWindow>(platform, platform, options);
         host->connectStartupAddIns();
         host->show();
         host->startupComplete();
@@ -474,12 +474,12 @@ private slots:
 
     void realModuleWithoutAddInsBar()
     {
-        QtPlatform realPlatform(qEnvironmentVariable("PELK_BIN_DIR"));
+        DesktopServices realPlatform(qEnvironmentVariable("PELK_BIN_DIR"));
         registration::RegisterServer(realPlatform, qEnvironmentVariable("PELK_BIN_DIR") + "/libpelktulvane.so");
         options.noAddInsBar = true;
         options.connectCommandLine << QStringLiteral("PelkTulvane.Connect");
         ModalAnswerer answerer;
-        auto host = std::make_unique<HostWindow>(platform, options);
+        auto host = std::make_unique<HostWindow>(platform, platform, options);
         host->connectStartupAddIns();
         QVERIFY2(platform.msgBoxes.isEmpty(), qPrintable(platform.msgBoxes.value(0).prompt));
         QCOMPARE(answerer.texts, QStringList{"Pelk Tulvane|Object variable or With block variable not set"});

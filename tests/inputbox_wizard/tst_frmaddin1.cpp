@@ -4,7 +4,7 @@
 #include "about/aboutbox.h"
 #include "about/maker.h"
 #include "inputbox_wizard/frmaddin1.h"
-#include "platform/fakeplatform.h"
+#include "platform/fakeservices.h"
 #include "testmain.h"
 
 #include <QFile>
@@ -33,8 +33,8 @@ public:
 };
 
 struct Wizard {
-    FakePlatform platform;
-    frmAddIn1 form{platform};
+    FakeServices platform;
+    frmAddIn1 form{platform.services()};
     RecordingConnect connection{form};
     QTemporaryDir folder;
 
@@ -569,14 +569,14 @@ void FrmAddIn1Test::about()
 {
     Wizard w;
     w.ui().MnuAbout->trigger();
-    frmAboutI &box = frmAboutI::instance(w.platform);
+    frmAboutI &box = frmAboutI::instance(w.platform.app, w.platform);
     QVERIFY(box.IsVisible());
     QCOMPARE(box.Caption(), QStringLiteral("Pelk About Input Box"));
     QCOMPARE(box.ui().lblTitle->text(), QStringLiteral("Pelk Input Box\n") + maker::kWebAddress);
     QVERIFY(box.ui().lblDescription[0]->isVisibleTo(box.window()));
     // Opening it again while it is open keeps the one window.
     w.ui().MnuAbout->trigger();
-    QCOMPARE(&frmAboutI::instance(w.platform), &box);
+    QCOMPARE(&frmAboutI::instance(w.platform.app, w.platform), &box);
     QVERIFY(box.IsVisible());
     box.Unload();
 }

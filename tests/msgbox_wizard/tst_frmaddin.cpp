@@ -3,7 +3,7 @@
 // help calls, the file commands and the two ways out.
 #include "about/aboutbox.h"
 #include "msgbox_wizard/frmaddin.h"
-#include "platform/fakeplatform.h"
+#include "platform/fakeservices.h"
 #include "forms/twips.h"
 #include "testmain.h"
 
@@ -24,9 +24,9 @@ struct FakeConnect {
 };
 
 struct Wizard {
-    FakePlatform platform;
+    FakeServices platform;
     FakeConnect connect;
-    frmAddIn form{platform};
+    frmAddIn form{platform.services()};
     Wizard()
     {
         QObject::connect(&form, &forms::Form::hideRequested, &form, [this] {
@@ -47,7 +47,7 @@ struct Wizard {
     }
     void test() { QTest::mouseClick(ui().commandTest, Qt::LeftButton); }
     void copy() { QTest::mouseClick(ui().Commandcopy, Qt::LeftButton); }
-    const FakePlatform::MsgBoxCall &lastBox() const { return platform.msgBoxes.last(); }
+    const FakeBoxes::MsgBoxCall &lastBox() const { return platform.msgBoxes.last(); }
 };
 
 const QString kPlainConfirmation = QStringLiteral("Your message box has been copped to the clipboard.\r"
@@ -624,7 +624,7 @@ void FrmAddInTest::aboutShowsTheWizardsAboutBox()
 {
     Wizard w;
     w.ui().mnuAbout->trigger();
-    frmAboutM &about = frmAboutM::instance(w.platform);
+    frmAboutM &about = frmAboutM::instance(w.platform.app, w.platform);
     QVERIFY(about.IsVisible());
     QCOMPARE(about.Caption(), QStringLiteral("About Message box wizard"));
     QVERIFY(w.form.IsVisible()); // not modal: the wizard stays open

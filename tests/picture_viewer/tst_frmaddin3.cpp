@@ -5,7 +5,7 @@
 #include "about/maker.h"
 #include "picture_viewer/frmaddin3.h"
 #include "picture_viewer/fullpath.h"
-#include "platform/fakeplatform.h"
+#include "platform/fakeservices.h"
 #include "forms/twips.h"
 #include "pictures/pictureloader.h"
 
@@ -46,7 +46,7 @@ class TestPictureViewer : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<FakeServices> m_platform;
     std::unique_ptr<frmAddIn3> m_form;
     RecordingConnect m_connect;
 
@@ -140,9 +140,9 @@ private slots:
 
     void init()
     {
-        m_platform = std::make_unique<FakePlatform>();
+        m_platform = std::make_unique<FakeServices>();
         m_platform->pictureLoader = [](const QString &path, const QSize &size) { return pictures::load(path, size); };
-        m_form = std::make_unique<frmAddIn3>(*m_platform);
+        m_form = std::make_unique<frmAddIn3>(m_platform->services());
         m_connect = RecordingConnect();
         m_connect.attach(*m_form);
         m_form->Show();

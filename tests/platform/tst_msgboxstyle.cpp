@@ -1,7 +1,7 @@
 // The description of a message box from its `buttons` value.
 #include "platform/msgboxstyle.h"
 #include "text/linebreaks.h"
-#include "platform/platform.h"
+#include "platform/boxes.h"
 #include "testmain.h"
 
 using namespace pelk;

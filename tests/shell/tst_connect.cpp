@@ -6,7 +6,7 @@
 #include "inputbox_wizard/frmaddin1.h"
 #include "msgbox_wizard/frmaddin.h"
 #include "picture_viewer/frmaddin3.h"
-#include "platform/fakeplatform.h"
+#include "platform/fakeservices.h"
 #include "shell/connect.h"
 #include "testmain.h"
 
@@ -45,13 +45,13 @@ int visibleFormWindows()
 class TestConnect : public QObject {
     Q_OBJECT
 
-    FakePlatform *platform = nullptr;
+    FakeServices *platform = nullptr;
     std::shared_ptr<FakeHost> host;
     QVariantList custom;
 
     std::unique_ptr<Connect> connected(hostsdk::ext_ConnectMode mode)
     {
-        auto connect = std::make_unique<Connect>(*platform);
+        auto connect = std::make_unique<Connect>(platform->services());
         connect->OnConnection(host, mode, nullptr, custom);
         return connect;
     }
@@ -82,7 +82,7 @@ class TestConnect : public QObject {
 private slots:
     void init()
     {
-        platform = new FakePlatform;
+        platform = new FakeServices;
         host = std::make_shared<FakeHost>();
     }
     void cleanup()
@@ -321,7 +321,7 @@ private slots:
     void oddFailureReachesTheHost()
     {
         host->failEventsOddly = true;
-        auto connect = std::make_unique<Connect>(*platform);
+        auto connect = std::make_unique<Connect>(platform->services());
         QVERIFY_THROWS_EXCEPTION(int, connect->OnConnection(host, hostsdk::ext_cm_AfterStartup, nullptr, custom));
         QVERIFY(platform->msgBoxes.isEmpty());
     }
@@ -336,7 +336,7 @@ private slots:
         host->failAdd = failure == QLatin1String("add");
         host->failCaption = failure == QLatin1String("caption");
         host->failEvents = failure == QLatin1String("events");
-        auto connect = std::make_unique<Connect>(*platform);
+        auto connect = std::make_unique<Connect>(platform->services());
         connect->OnConnection(failure == QLatin1String("host") ? nullptr : host, hostsdk::ext_cm_AfterStartup,
                               nullptr, custom);
 

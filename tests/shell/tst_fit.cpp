@@ -6,7 +6,7 @@
 #include "inputbox_wizard/frmaddin1.h"
 #include "msgbox_wizard/frmaddin.h"
 #include "picture_viewer/frmaddin3.h"
-#include "platform/fakeplatform.h"
+#include "platform/fakeservices.h"
 #include "forms/filelists.h"
 #include "testmain.h"
 
@@ -120,14 +120,14 @@ class FitTest : public QObject {
 private slots:
     void toolWindows()
     {
-        FakePlatform platform;
-        frmAddIn wizard(platform);
+        FakeServices platform;
+        frmAddIn wizard(platform.services());
         check(wizard);
         wizard.ui().Check1->setValue(1); // shows the help column
         check(wizard);
-        frmAddIn1 inputWizard(platform);
+        frmAddIn1 inputWizard(platform.services());
         check(inputWizard);
-        frmAddIn2 colorFinder(platform);
+        frmAddIn2 colorFinder(platform.services());
         check(colorFinder);
     }
 
@@ -143,8 +143,8 @@ private slots:
         QFile file(pictures + QStringLiteral("/Seaside at dusk.jpg"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        FakePlatform platform;
-        frmAddIn3 viewer(platform);
+        FakeServices platform;
+        frmAddIn3 viewer(platform.services());
         viewer.ui().Dir1->setPath(pictures);
         check(viewer);
         viewer.ui().mnuPathFinder->trigger();
@@ -153,10 +153,10 @@ private slots:
 
     void aboutBoxes()
     {
-        FakePlatform platform;
-        check(frmAboutM::instance(platform));
-        check(frmAboutI::instance(platform));
-        check(frmAboutC::instance(platform));
+        FakeServices platform;
+        check(frmAboutM::instance(platform.app, platform));
+        check(frmAboutI::instance(platform.app, platform));
+        check(frmAboutC::instance(platform.app, platform));
     }
 };
 

@@ -2,9 +2,9 @@
 // the module's version facts.
 #include "host/addinlist.h"
 #include "hostsdk/hostsdk.h"
-#include "platform/fakeplatform.h"
+#include "platform/fakeservices.h"
 #include "storage/paths.h"
-#include "desktop/qtplatform.h"
+#include "desktop/desktopservices.h"
 #include "shell/addin.h"
 #include "shell/registration.h"
 #include "testmain.h"
@@ -67,11 +67,11 @@ private slots:
 
     void mainWritesTheAddInListKey()
     {
-        FakePlatform platform;
+        FakeServices platform;
         platform.profileWriteError = Error(errPermissionDenied); // a failed write is not looked at
         AddIn::Main(platform);
         QCOMPARE(platform.profileWrites.size(), 1);
-        const FakePlatform::ProfileWrite &write = platform.profileWrites[0];
+        const FakeIniWriter::ProfileWrite &write = platform.profileWrites[0];
         QCOMPARE(write.section, QByteArray("Add-Ins32"));
         QCOMPARE(write.key, QByteArray("PelkTulvane.Connect"));
         QCOMPARE(write.value, QByteArray("0"));
@@ -96,7 +96,7 @@ private slots:
         QFETCH(QStringList, otherKeys);
         if (!before.isNull())
             writeAll(addInList(), before);
-        QtPlatform platform(binDir());
+        DesktopServices platform(binDir());
         AddIn::Main(platform);
         AddIn::Main(platform); // a second start
         const QByteArray after = readAll(addInList());
@@ -117,7 +117,7 @@ private slots:
 
     void classRegistrationIsFoundByTheHost()
     {
-        QtPlatform platform(binDir());
+        DesktopServices platform(binDir());
         const QString module = QStringLiteral("/opt/pelk tulvane/libpelktulvane.so");
         QVERIFY(registration::RegisterServer(platform, module));
         QVERIFY(registration::RegisterServer(platform, module)); // repeated registration
@@ -133,11 +133,11 @@ private slots:
 
     void classRegistrationWritesOneSection()
     {
-        FakePlatform platform;
+        FakeServices platform;
         QVERIFY(registration::RegisterServer(platform, QStringLiteral("/m/libpelktulvane.so")));
         QVERIFY(!platform.profileWrites.isEmpty());
         QStringList keys;
-        for (const FakePlatform::ProfileWrite &write : std::as_const(platform.profileWrites)) {
+        for (const FakeIniWriter::ProfileWrite &write : std::as_const(platform.profileWrites)) {
             QCOMPARE(write.section, QByteArray("PelkTulvane.Connect"));
             QCOMPARE(QFile::decodeName(write.fileName), paths::classRegistryFile());
             keys << QString::fromLatin1(write.key);

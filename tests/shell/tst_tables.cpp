@@ -10,7 +10,7 @@
 #include "inputbox_wizard/frmaddin1.h"
 #include "msgbox_wizard/frmaddin.h"
 #include "picture_viewer/frmaddin3.h"
-#include "platform/fakeplatform.h"
+#include "platform/fakeservices.h"
 #include "forms/filelists.h"
 #include "forms/imagebox.h"
 #include "forms/twips.h"
@@ -281,16 +281,24 @@ protected:
     }
 };
 
-template <class F> QStringList drift(Platform &platform)
+template <class F> Probed<F> probed(FakeServices &platform)
 {
-    Probed<F> form(platform);
+    if constexpr (std::is_constructible_v<Probed<F>, const AppInfo &, HelpSystem &>)
+        return Probed<F>(platform.app, platform);
+    else
+        return Probed<F>(platform.services());
+}
+
+template <class F> QStringList drift(FakeServices &platform)
+{
+    Probed<F> form = probed<F>(platform);
     form.Load();
     if (form.found.isEmpty() && form.formDesign().controls.empty())
         return {QStringLiteral("no controls in the table")};
     return form.found;
 }
 
-using Probe = std::function<QStringList(Platform &)>;
+using Probe = std::function<QStringList(FakeServices &)>;
 
 } // namespace
 
@@ -314,7 +322,7 @@ private slots:
     void windowsAsTheirTables()
     {
         QFETCH(Probe, probe);
-        FakePlatform platform;
+        FakeServices platform;
         const QStringList found = probe(platform);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     }

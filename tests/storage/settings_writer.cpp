@@ -1,6 +1,6 @@
 // Saves one setting and is killed the moment SaveSetting returns:
 // settings_writer <section> <key> <value>
-#include "desktop/qtplatform.h"
+#include "desktop/desktopservices.h"
 
 #include <QCoreApplication>
 
@@ -11,8 +11,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     if (argc != 4)
         return 2;
-    pelk::QtPlatform platform(QCoreApplication::applicationDirPath());
-    platform.SaveSetting(platform.App().Title, QString::fromUtf8(argv[1]), QString::fromUtf8(argv[2]),
+    pelk::DesktopServices platform(QCoreApplication::applicationDirPath());
+    platform.SaveSetting(platform.app().Title, QString::fromUtf8(argv[1]), QString::fromUtf8(argv[2]),
                          QString::fromUtf8(argv[3]));
     std::raise(SIGKILL);
     return 1;

@@ -2,7 +2,7 @@
 // be written left exactly as it was.
 #include "storage/atomicfile.h"
 #include "storage/inifile.h"
-#include "desktop/qtplatform.h"
+#include "desktop/desktopservices.h"
 #include "errornumber.h"
 #include "filebytes.h"
 #include "filesizelimit.h"
@@ -430,20 +430,20 @@ void IniFileTest::bareNameMeansTheSystemFolder()
     // The per-user folder does not exist yet on a first run.
     const QString folder = qEnvironmentVariable("PELKTULVANE_HOME") + "/first-run";
     qputenv("PELKTULVANE_HOME", folder.toUtf8());
-    QtPlatform platform(QStringLiteral("/opt/pelk"));
+    DesktopServices platform(QStringLiteral("/opt/pelk"));
     for (int run = 0; run < 3; ++run)
-        platform.WritePrivateProfileStringA("Add-Ins32", "PelkTulvane.Connect", "0", "vbaddin.ini");
+        platform.writeKey("Add-Ins32", "PelkTulvane.Connect", "0", "vbaddin.ini");
     QCOMPARE(readBytes(folder + "/vbaddin.ini"), QByteArray("[Add-Ins32]\r\nPelkTulvane.Connect=0\r\n"));
 
     // A path names its own folder, which is not created.
     QCOMPARE(errorNumberOf([&] {
-                 platform.WritePrivateProfileStringA("S", "K", "1", (folder + "/missing/x.ini").toLocal8Bit());
+                 platform.writeKey("S", "K", "1", (folder + "/missing/x.ini").toLocal8Bit());
              }),
              int(errPathNotFound));
     QVERIFY(!QFileInfo::exists(folder + "/missing"));
     // A folder in place of the file is not a file to write.
     QVERIFY(QDir().mkpath(folder + "/dir.ini"));
-    QCOMPARE(errorNumberOf([&] { platform.WritePrivateProfileStringA("S", "K", "1", "dir.ini"); }),
+    QCOMPARE(errorNumberOf([&] { platform.writeKey("S", "K", "1", "dir.ini"); }),
              int(errPathFileAccess));
     QVERIFY(QFileInfo(folder + "/dir.ini").isDir());
 }

@@ -2,7 +2,7 @@
 // the default, hand-edited nonsense never crashes, and a saved value is on
 // disk when SaveSetting returns.
 #include "storage/paths.h"
-#include "desktop/qtplatform.h"
+#include "desktop/desktopservices.h"
 #include "storage/settingsstore.h"
 #include "errornumber.h"
 #include "filebytes.h"
@@ -99,11 +99,11 @@ void SettingsStoreTest::valuesComeBackAsSaved()
 {
     QFETCH(QString, value);
 
-    QtPlatform writer(QStringLiteral("/opt/pelk"));
+    DesktopServices writer(QStringLiteral("/opt/pelk"));
     writer.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), value);
     writer.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Green"), QStringLiteral("after"));
 
-    QtPlatform reader(QStringLiteral("/opt/pelk"));
+    DesktopServices reader(QStringLiteral("/opt/pelk"));
     QCOMPARE(reader.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("default")), value);
     QCOMPARE(reader.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Green"), QString()),
              QStringLiteral("after"));
@@ -137,12 +137,12 @@ void SettingsStoreTest::namesKeepTheirValuesApart()
     QFETCH(QString, section);
     QFETCH(QString, key);
 
-    QtPlatform platform(QStringLiteral("/opt/pelk"));
+    DesktopServices platform(QStringLiteral("/opt/pelk"));
     const QString value = section + QLatin1Char('|') + key;
     platform.SaveSetting(app, section, key, value);
     platform.SaveSetting(app, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("plain"));
 
-    QtPlatform reader(QStringLiteral("/opt/pelk"));
+    DesktopServices reader(QStringLiteral("/opt/pelk"));
     QCOMPARE(reader.GetSetting(app, section, key, QString()), value);
     QCOMPARE(reader.GetSetting(app, QStringLiteral("A"), QStringLiteral("B"), QString()), QStringLiteral("plain"));
     // The neighbouring names hold nothing of it.
@@ -170,14 +170,14 @@ void SettingsStoreTest::missingKeyGivesTheDefault()
     QFETCH(QString, key);
     QFETCH(QString, defaultValue);
 
-    QtPlatform platform(QStringLiteral("/opt/pelk"));
+    DesktopServices platform(QStringLiteral("/opt/pelk"));
     platform.SaveSetting(app, QStringLiteral("Settings"), QStringLiteral("Other"), QStringLiteral("x"));
     QCOMPARE(platform.GetSetting(app, section, key, defaultValue), defaultValue);
 }
 
 void SettingsStoreTest::namesIgnoreCase()
 {
-    QtPlatform platform(QStringLiteral("/opt/pelk"));
+    DesktopServices platform(QStringLiteral("/opt/pelk"));
     platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("10"));
     platform.SaveSetting(app, QStringLiteral("COLOR"), QStringLiteral("red"), QStringLiteral("20"));
     QCOMPARE(platform.GetSetting(app, QStringLiteral("color"), QStringLiteral("RED"), QString()), QStringLiteral("20"));
@@ -216,7 +216,7 @@ void SettingsStoreTest::unchangedValueIsNotRewritten()
 
 void SettingsStoreTest::oneFilePerApplication()
 {
-    QtPlatform platform(QStringLiteral("/opt/pelk"));
+    DesktopServices platform(QStringLiteral("/opt/pelk"));
     platform.SaveSetting(app, QStringLiteral("Settings"), QStringLiteral("Format"), QStringLiteral("B"));
     platform.SaveSetting(QStringLiteral("Other App"), QStringLiteral("Settings"), QStringLiteral("Format"),
                          QStringLiteral("C"));
@@ -262,7 +262,7 @@ void SettingsStoreTest::handEditedFile()
     QFETCH(QString, red);
 
     QVERIFY(writeBytes(m_file, file));
-    QtPlatform platform(QStringLiteral("/opt/pelk"));
+    DesktopServices platform(QStringLiteral("/opt/pelk"));
     QCOMPARE(platform.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("192")), red);
     QCOMPARE(platform.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Missing"), QStringLiteral("d")),
              QStringLiteral("d"));
@@ -271,10 +271,10 @@ void SettingsStoreTest::handEditedFile()
 void SettingsStoreTest::savingOverNonsenseKeepsGoodKeys()
 {
     QVERIFY(writeBytes(m_file, bytesOf("\x00junk\n[Color]\nRed=1\nnonsense\n[Settings]\nFormat=C\n")));
-    QtPlatform platform(QStringLiteral("/opt/pelk"));
+    DesktopServices platform(QStringLiteral("/opt/pelk"));
     platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Green"), QStringLiteral("2"));
 
-    QtPlatform reader(QStringLiteral("/opt/pelk"));
+    DesktopServices reader(QStringLiteral("/opt/pelk"));
     QCOMPARE(reader.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QString()), QStringLiteral("1"));
     QCOMPARE(reader.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Green"), QString()), QStringLiteral("2"));
     QCOMPARE(reader.GetSetting(app, QStringLiteral("Settings"), QStringLiteral("Format"), QString()),
@@ -283,7 +283,7 @@ void SettingsStoreTest::savingOverNonsenseKeepsGoodKeys()
 
 void SettingsStoreTest::savedValueSurvivesAKill()
 {
-    QtPlatform platform(QStringLiteral("/opt/pelk"));
+    DesktopServices platform(QStringLiteral("/opt/pelk"));
     platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Blue"), QStringLiteral("3"));
 
     for (const QString &value : {QStringLiteral("1"), QStringLiteral(" a, \"b\" ")}) {
@@ -294,7 +294,7 @@ void SettingsStoreTest::savedValueSurvivesAKill()
         QVERIFY(writer.waitForFinished(30000));
         QCOMPARE(writer.exitStatus(), QProcess::CrashExit); // killed, as it meant to be
 
-        QtPlatform reader(QStringLiteral("/opt/pelk"));
+        DesktopServices reader(QStringLiteral("/opt/pelk"));
         QCOMPARE(reader.GetSetting(app, QStringLiteral("Settings"), QStringLiteral("DisplayOnConnect"), QStringLiteral("0")),
                  value);
         QCOMPARE(reader.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Blue"), QString()), QStringLiteral("3"));
@@ -314,7 +314,7 @@ void SettingsStoreTest::processesSavingAtOnceLoseNothing()
     for (auto &writer : writers)
         QVERIFY(writer->waitForFinished(30000));
 
-    QtPlatform reader(QStringLiteral("/opt/pelk"));
+    DesktopServices reader(QStringLiteral("/opt/pelk"));
     for (int i = 0; i < count; ++i)
         QCOMPARE(reader.GetSetting(app, QStringLiteral("Race"), QStringLiteral("Key%1").arg(i), QStringLiteral("lost")),
                  QString::number(i));
@@ -322,7 +322,7 @@ void SettingsStoreTest::processesSavingAtOnceLoseNothing()
 
 void SettingsStoreTest::fullDiskLeavesTheFile()
 {
-    QtPlatform platform(QStringLiteral("/opt/pelk"));
+    DesktopServices platform(QStringLiteral("/opt/pelk"));
     platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("10"));
     const QByteArray before = readBytes(m_file);
     {
@@ -334,7 +334,7 @@ void SettingsStoreTest::fullDiskLeavesTheFile()
                  int(errDiskFull));
     }
     QCOMPARE(readBytes(m_file), before);
-    QtPlatform reader(QStringLiteral("/opt/pelk"));
+    DesktopServices reader(QStringLiteral("/opt/pelk"));
     QCOMPARE(reader.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QString()), QStringLiteral("10"));
     QCOMPARE(reader.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Junk"), QStringLiteral("none")),
              QStringLiteral("none"));
@@ -383,7 +383,7 @@ void SettingsStoreTest::unreadableStoreIsNotOverwritten()
     });
     const auto restore = qScopeGuard([] { settings::setFileReader({}); });
 
-    QtPlatform platform(QStringLiteral("/opt/pelk"));
+    DesktopServices platform(QStringLiteral("/opt/pelk"));
     QCOMPARE(errorNumberOf([&] {
                  platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Blue"), QStringLiteral("30"));
              }),
@@ -406,7 +406,7 @@ void SettingsStoreTest::linkedStoreStaysALink()
     QDir().mkpath(QFileInfo(m_file).absolutePath());
     QVERIFY(QFile::link(target, m_file));
 
-    QtPlatform platform(QStringLiteral("/opt/pelk"));
+    DesktopServices platform(QStringLiteral("/opt/pelk"));
     platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Green"), QStringLiteral("20"));
     QVERIFY(QFileInfo(m_file).isSymLink());
     QCOMPARE(readBytes(target), QByteArray("[Color]\nGreen=20\nRed=10\n"));

@@ -1,7 +1,7 @@
 // Wizard text files: what is written, what is read back, and the Open and
 // Save commands against real files with the recording platform.
 #include "wizard_files/wizard_files.h"
-#include "platform/fakeplatform.h"
+#include "platform/fakeservices.h"
 #include "testmain.h"
 
 #include <QStandardPaths>
@@ -139,8 +139,8 @@ void WizardFilesTest::proposedFileName()
     QFETCH(QString, title);
     QFETCH(bool, writable);
     QFETCH(QString, fileName);
-    FakePlatform platform;
-    QCOMPARE(wizard_files::proposedFileName(platform.App(), title, writable), fileName);
+    FakeServices platform;
+    QCOMPARE(wizard_files::proposedFileName(platform.app, title, writable), fileName);
 }
 
 void WizardFilesTest::messageFromFile_data()
@@ -213,7 +213,7 @@ void WizardFilesTest::saveThenOpenReturnsTheMessage_data()
 void WizardFilesTest::saveThenOpenReturnsTheMessage()
 {
     QFETCH(QString, message);
-    FakePlatform platform;
+    FakeServices platform;
     CommonDialog dialog(platform);
     FieldsHost host;
     host.title->setText(QStringLiteral("Greeting"));
@@ -221,11 +221,11 @@ void WizardFilesTest::saveThenOpenReturnsTheMessage()
 
     const QString file = path(QStringLiteral("Greeting.txt"));
     platform.fileDialogAnswers.enqueue(file);
-    wizard_files::Save(platform, dialog, host.fields(), kSaveFilter);
+    wizard_files::Save(platform.services(), dialog, host.fields(), kSaveFilter);
     host.title->setText(QStringLiteral("other"));
     host.message->setText(QStringLiteral("other"));
     platform.fileDialogAnswers.enqueue(file);
-    wizard_files::Open(platform, dialog, host.fields(), kOpenFilter);
+    wizard_files::Open(platform.services(), dialog, host.fields(), kOpenFilter);
 
     QCOMPARE(platform.msgBoxes.size(), 0);
     QCOMPARE(host.message->Text(), message);
@@ -233,21 +233,21 @@ void WizardFilesTest::saveThenOpenReturnsTheMessage()
 
     // A second cycle does not grow the message either.
     platform.fileDialogAnswers.enqueue(file);
-    wizard_files::Save(platform, dialog, host.fields(), kSaveFilter);
+    wizard_files::Save(platform.services(), dialog, host.fields(), kSaveFilter);
     platform.fileDialogAnswers.enqueue(file);
-    wizard_files::Open(platform, dialog, host.fields(), kOpenFilter);
+    wizard_files::Open(platform.services(), dialog, host.fields(), kOpenFilter);
     QCOMPARE(host.message->Text(), message);
 }
 
 void WizardFilesTest::saveWritesUtf8AndOneLineBreak()
 {
-    FakePlatform platform;
+    FakeServices platform;
     CommonDialog dialog(platform);
     FieldsHost host;
     host.message->setText(QString::fromUtf8("Grüß\r\nyou"));
     const QString file = path(QStringLiteral("Untitled.txt"));
     platform.fileDialogAnswers.enqueue(file);
-    wizard_files::Save(platform, dialog, host.fields(), kSaveFilter);
+    wizard_files::Save(platform.services(), dialog, host.fields(), kSaveFilter);
     QCOMPARE(readAll(file), QByteArray("Gr\xc3\xbc\xc3\x9f\r\nyou\r\n"));
     QCOMPARE(wizard_files::fileContent(QStringLiteral("A")), QByteArray("A\r\n"));
 }
@@ -266,7 +266,7 @@ void WizardFilesTest::openSetsFieldsFromAChosenFile()
 {
     QFETCH(QString, fileName);
     QFETCH(QString, title);
-    FakePlatform platform;
+    FakeServices platform;
     CommonDialog dialog(platform);
     FieldsHost host;
     host.title->setText(QStringLiteral("before"));
@@ -274,7 +274,7 @@ void WizardFilesTest::openSetsFieldsFromAChosenFile()
     writeAll(file, "Line one\r\nLine two\r\n");
     platform.fileDialogAnswers.enqueue(file);
 
-    wizard_files::Open(platform, dialog, host.fields(), kOpenFilter);
+    wizard_files::Open(platform.services(), dialog, host.fields(), kOpenFilter);
 
     QCOMPARE(platform.fileDialogs.size(), 1);
     QCOMPARE(platform.fileDialogs[0].mode, FileDialogMode::Open);
@@ -301,7 +301,7 @@ void WizardFilesTest::openRefusalLeavesFieldsAlone()
     QFETCH(QString, fileName);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, prompt);
-    FakePlatform platform;
+    FakeServices platform;
     CommonDialog dialog(platform);
     FieldsHost host;
     host.title->setText(QStringLiteral("Kept title"));
@@ -313,7 +313,7 @@ void WizardFilesTest::openRefusalLeavesFieldsAlone()
         QVERIFY(QDir(m_dir->path()).mkdir(fileName));
     platform.fileDialogAnswers.enqueue(file);
 
-    wizard_files::Open(platform, dialog, host.fields(), kOpenFilter);
+    wizard_files::Open(platform.services(), dialog, host.fields(), kOpenFilter);
 
     QCOMPARE(platform.msgBoxes.size(), 1);
     QVERIFY(!platform.msgBoxes[0].prompt.isEmpty());
@@ -327,7 +327,7 @@ void WizardFilesTest::openRefusalLeavesFieldsAlone()
 
 void WizardFilesTest::openShortNameKeepsTheLoadedMessage()
 {
-    FakePlatform platform;
+    FakeServices platform;
     CommonDialog dialog(platform);
     FieldsHost host;
     host.title->setText(QStringLiteral("Kept title"));
@@ -335,7 +335,7 @@ void WizardFilesTest::openShortNameKeepsTheLoadedMessage()
     writeAll(file, "Loaded\r\n");
     platform.fileDialogAnswers.enqueue(file);
 
-    wizard_files::Open(platform, dialog, host.fields(), kOpenFilter);
+    wizard_files::Open(platform.services(), dialog, host.fields(), kOpenFilter);
 
     QCOMPARE(host.message->Text(), QStringLiteral("Loaded"));
     QCOMPARE(host.title->Text(), QStringLiteral("Kept title"));
@@ -346,21 +346,21 @@ void WizardFilesTest::openShortNameKeepsTheLoadedMessage()
 
 void WizardFilesTest::openCancelIsSilentUntilSaveArmsCancelError()
 {
-    FakePlatform platform;
+    FakeServices platform;
     CommonDialog dialog(platform);
     FieldsHost host;
     host.title->setText(QStringLiteral("T"));
     host.message->setText(QStringLiteral("M"));
 
-    wizard_files::Open(platform, dialog, host.fields(), kOpenFilter); // cancelled
+    wizard_files::Open(platform.services(), dialog, host.fields(), kOpenFilter); // cancelled
     QCOMPARE(platform.msgBoxes.size(), 0);
     QVERIFY(!dialog.CancelError);
 
-    wizard_files::Save(platform, dialog, host.fields(), kSaveFilter); // cancelled
+    wizard_files::Save(platform.services(), dialog, host.fields(), kSaveFilter); // cancelled
     QCOMPARE(platform.msgBoxes.size(), 0);
     QVERIFY(dialog.CancelError);
 
-    wizard_files::Open(platform, dialog, host.fields(), kOpenFilter); // cancelled, now an error
+    wizard_files::Open(platform.services(), dialog, host.fields(), kOpenFilter); // cancelled, now an error
     QCOMPARE(platform.msgBoxes.size(), 1);
     QCOMPARE(platform.msgBoxes[0].prompt, QStringLiteral("Cancel was selected."));
     QCOMPARE(platform.msgBoxes[0].buttons, 16);
@@ -384,7 +384,7 @@ void WizardFilesTest::saveProposesTitleInProgramFolder()
     QFETCH(QString, title);
     QFETCH(bool, writable);
     QFETCH(QString, proposed);
-    FakePlatform platform;
+    FakeServices platform;
     platform.foldersWritable = writable;
     CommonDialog dialog(platform);
     dialog.FileName = QStringLiteral("/somewhere/else.txt");
@@ -393,7 +393,7 @@ void WizardFilesTest::saveProposesTitleInProgramFolder()
     const QString file = path(QStringLiteral("chosen.txt"));
     platform.fileDialogAnswers.enqueue(file);
 
-    wizard_files::Save(platform, dialog, host.fields(), kSaveFilter);
+    wizard_files::Save(platform.services(), dialog, host.fields(), kSaveFilter);
 
     QCOMPARE(platform.fileDialogs.size(), 1);
     QCOMPARE(platform.fileDialogs[0].mode, FileDialogMode::Save);
@@ -419,14 +419,14 @@ void WizardFilesTest::saveAddsTxtToANameWithoutExtension()
 {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
-    FakePlatform platform;
+    FakeServices platform;
     CommonDialog dialog(platform);
     FieldsHost host;
     host.title->setText(QStringLiteral("Greeting"));
     host.message->setText(QStringLiteral("Hello"));
     platform.fileDialogAnswers.enqueue(path(chosen));
 
-    wizard_files::Save(platform, dialog, host.fields(), kSaveFilter);
+    wizard_files::Save(platform.services(), dialog, host.fields(), kSaveFilter);
 
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{written});
     QCOMPARE(readAll(path(written)), QByteArray("Hello\r\n"));
@@ -434,35 +434,35 @@ void WizardFilesTest::saveAddsTxtToANameWithoutExtension()
 
 void WizardFilesTest::savedGreetingOpensAsGreeting()
 {
-    FakePlatform platform;
+    FakeServices platform;
     CommonDialog dialog(platform);
     FieldsHost host;
     host.title->setText(QStringLiteral("Greeting"));
     host.message->setText(QStringLiteral("Hello"));
     // The user takes the proposed name as it is.
     platform.fileDialogAnswers.enqueue(path(QStringLiteral("Greeting")));
-    wizard_files::Save(platform, dialog, host.fields(), kSaveFilter);
+    wizard_files::Save(platform.services(), dialog, host.fields(), kSaveFilter);
     // The file already there is the one with the extension: replacing it asks.
     platform.fileDialogAnswers.enqueue(path(QStringLiteral("Greeting")));
     platform.msgBoxAnswers.enqueue(mb::vbYes);
-    wizard_files::Save(platform, dialog, host.fields(), kSaveFilter);
+    wizard_files::Save(platform.services(), dialog, host.fields(), kSaveFilter);
     QCOMPARE(platform.msgBoxes.size(), 1);
 
     host.title->setText(QString());
     host.message->setText(QString());
     platform.fileDialogAnswers.enqueue(path(QStringLiteral("Greeting.txt")));
-    wizard_files::Open(platform, dialog, host.fields(), kOpenFilter);
+    wizard_files::Open(platform.services(), dialog, host.fields(), kOpenFilter);
     QCOMPARE(host.title->Text(), QStringLiteral("Greeting"));
     QCOMPARE(host.message->Text(), QStringLiteral("Hello"));
 }
 
 void WizardFilesTest::saveCancelWritesNothing()
 {
-    FakePlatform platform;
+    FakeServices platform;
     CommonDialog dialog(platform);
     FieldsHost host;
     host.message->setText(QStringLiteral("M"));
-    wizard_files::Save(platform, dialog, host.fields(), kSaveFilter);
+    wizard_files::Save(platform.services(), dialog, host.fields(), kSaveFilter);
     QCOMPARE(platform.fileDialogs.size(), 1);
     QCOMPARE(platform.msgBoxes.size(), 0);
     QVERIFY(QDir(m_dir->path()).isEmpty());
@@ -484,7 +484,7 @@ void WizardFilesTest::saveAsksBeforeReplacing()
     QFETCH(bool, exists);
     QFETCH(int, answer);
     QFETCH(QByteArray, content);
-    FakePlatform platform;
+    FakeServices platform;
     CommonDialog dialog(platform);
     FieldsHost host;
     host.message->setText(QStringLiteral("New"));
@@ -496,7 +496,7 @@ void WizardFilesTest::saveAsksBeforeReplacing()
         platform.msgBoxAnswers.enqueue(answer);
     QList<int> answers;
 
-    wizard_files::Save(platform, dialog, host.fields(), kSaveFilter, [&](int a) { answers.append(a); });
+    wizard_files::Save(platform.services(), dialog, host.fields(), kSaveFilter, [&](int a) { answers.append(a); });
 
     if (answer) {
         QCOMPARE(platform.msgBoxes.size(), 1);
@@ -523,14 +523,14 @@ void WizardFilesTest::saveFailureReportsWithAppTitle()
 {
     QFETCH(QString, fileName);
     QFETCH(QString, prompt);
-    FakePlatform platform;
+    FakeServices platform;
     CommonDialog dialog(platform);
     FieldsHost host;
     host.message->setText(QStringLiteral("M"));
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.txt")));
     platform.fileDialogAnswers.enqueue(path(fileName));
 
-    wizard_files::Save(platform, dialog, host.fields(), kSaveFilter);
+    wizard_files::Save(platform.services(), dialog, host.fields(), kSaveFilter);
 
     QCOMPARE(platform.msgBoxes.size(), 1);
     QCOMPARE(platform.msgBoxes[0].prompt, prompt);

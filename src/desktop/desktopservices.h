@@ -1,16 +1,25 @@
-// The platform services as users run them, on Qt.
+// The services as users run them, on Qt: each small interface carried out
+// by the room that does the work (the settings store, the boxes, the
+// dialogs, the help viewer, picture decoding, the INI writer).
 #pragma once
 
-#include "platform/platform.h"
+#include "platform/services.h"
 
 namespace pelk {
 
-class QtPlatform : public Platform {
+class DesktopServices final : public Settings,
+                              public Clipboard,
+                              public Boxes,
+                              public Dialogs,
+                              public HelpSystem,
+                              public Pictures,
+                              public IniWriter {
 public:
-    // `appPath` is the program's folder (where the module and the help file are).
-    explicit QtPlatform(const QString &appPath);
+    // `programFolder` is where the module and the help file are.
+    explicit DesktopServices(const QString &programFolder);
 
-    const AppInfo &App() const override { return m_app; }
+    const AppInfo &app() const { return m_app; }
+    Services services() { return {m_app, *this, *this, *this, *this, *this, *this, *this}; }
 
     QString GetSetting(const QString &appName, const QString &section, const QString &key,
                        const QString &defaultValue) override;
@@ -27,18 +36,15 @@ public:
     std::optional<QString> FileDialog(FileDialogMode mode, const QString &fileName, const QString &filter, int flags,
                                       QWidget *owner) override;
     std::optional<quint32> ColorDialog(quint32 color, int flags, QWidget *owner) override;
-
-    int WinHelpA(QWidget *owner, const QString &helpFile, unsigned command, const QVariant &data) override;
-
-    void WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key, const QByteArray &value,
-                                    const QByteArray &fileName) override;
     bool IsFolderWritable(const QString &folder) override;
+
+    int show(QWidget *owner, const QString &helpFile, unsigned command, const QVariant &data) override;
 
     Picture LoadPicture(const QString &path, const QSize &shownSize) override;
     void LoadPictureAhead(const QStringList &paths, const QSize &shownSize) override;
 
-    // The application information every part of the add-in reads.
-    static AppInfo makeAppInfo(const QString &appPath);
+    void writeKey(const QByteArray &section, const QByteArray &key, const QByteArray &value,
+                  const QByteArray &fileName) override;
 
 private:
     AppInfo m_app;

@@ -1,12 +1,13 @@
-#include "qtplatform.h"
+#include "desktopservices.h"
 
 #include "filedialogs.h"
-#include "help/helpsystem.h"
-#include "storage/inifile.h"
 #include "inputbox.h"
 #include "messagebox.h"
-#include "storage/paths.h"
+
+#include "help/helpsystem.h"
 #include "pictures/pictureloader.h"
+#include "storage/inifile.h"
+#include "storage/paths.h"
 #include "storage/settingsstore.h"
 
 #include <QApplication>
@@ -16,43 +17,31 @@
 
 namespace pelk {
 
-AppInfo QtPlatform::makeAppInfo(const QString &appPath)
-{
-    AppInfo app;
-    app.Title = QStringLiteral("Pelk Tulvane");
-    app.Path = QDir::cleanPath(appPath);
-    app.HelpFile = QStringLiteral("PelkTulvane.hlp");
-    app.Major = PELK_VERSION_MAJOR;
-    app.Minor = PELK_VERSION_MINOR;
-    app.Revision = PELK_VERSION_PATCH;
-    return app;
-}
+DesktopServices::DesktopServices(const QString &programFolder) : m_app(AppInfo::forProgramIn(programFolder)) {}
 
-QtPlatform::QtPlatform(const QString &appPath) : m_app(makeAppInfo(appPath)) {}
-
-QString QtPlatform::GetSetting(const QString &appName, const QString &section, const QString &key,
+QString DesktopServices::GetSetting(const QString &appName, const QString &section, const QString &key,
                                const QString &defaultValue)
 {
     return settings::value(appName, section, key, defaultValue);
 }
 
-void QtPlatform::SaveSetting(const QString &appName, const QString &section, const QString &key,
+void DesktopServices::SaveSetting(const QString &appName, const QString &section, const QString &key,
                              const QString &value)
 {
     settings::setValue(appName, section, key, value);
 }
 
-void QtPlatform::ClipboardClear()
+void DesktopServices::ClipboardClear()
 {
     QApplication::clipboard()->clear();
 }
 
-void QtPlatform::ClipboardSetText(const QString &text)
+void DesktopServices::ClipboardSetText(const QString &text)
 {
     QApplication::clipboard()->setText(text);
 }
 
-int QtPlatform::MsgBox(const QString &prompt, int buttons, const QString &title, const QString &helpFile,
+int DesktopServices::MsgBox(const QString &prompt, int buttons, const QString &title, const QString &helpFile,
                        int context)
 {
     const QString helpPath = msgBoxHelpFile(m_app, helpFile);
@@ -70,29 +59,29 @@ int QtPlatform::MsgBox(const QString &prompt, int buttons, const QString &title,
                                  QApplication::activeWindow());
 }
 
-QString QtPlatform::InputBox(const QString &prompt, const QString &title, const QString &defaultText)
+QString DesktopServices::InputBox(const QString &prompt, const QString &title, const QString &defaultText)
 {
     return InputBoxDialog::ask(prompt, title.isEmpty() ? m_app.Title : title, defaultText,
                                QApplication::activeWindow());
 }
 
-std::optional<QString> QtPlatform::FileDialog(FileDialogMode mode, const QString &fileName, const QString &filter,
+std::optional<QString> DesktopServices::FileDialog(FileDialogMode mode, const QString &fileName, const QString &filter,
                                               int flags, QWidget *owner)
 {
     return showFileDialog(mode, fileName, filter, flags, owner);
 }
 
-std::optional<quint32> QtPlatform::ColorDialog(quint32 color, int flags, QWidget *owner)
+std::optional<quint32> DesktopServices::ColorDialog(quint32 color, int flags, QWidget *owner)
 {
     return showColorDialog(color, flags, owner);
 }
 
-int QtPlatform::WinHelpA(QWidget *owner, const QString &helpFile, unsigned command, const QVariant &data)
+int DesktopServices::show(QWidget *owner, const QString &helpFile, unsigned command, const QVariant &data)
 {
     return help::winHelp(owner, helpFile, command, data);
 }
 
-void QtPlatform::WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key, const QByteArray &value,
+void DesktopServices::writeKey(const QByteArray &section, const QByteArray &key, const QByteArray &value,
                                             const QByteArray &fileName)
 {
     const QString path = paths::resolveProfileFile(QString::fromLocal8Bit(fileName));
@@ -104,18 +93,18 @@ void QtPlatform::WritePrivateProfileStringA(const QByteArray &section, const QBy
     ini::writeProfileString(path, section, key, value);
 }
 
-bool QtPlatform::IsFolderWritable(const QString &folder)
+bool DesktopServices::IsFolderWritable(const QString &folder)
 {
     const QFileInfo info(folder);
     return info.isDir() && info.isWritable();
 }
 
-Picture QtPlatform::LoadPicture(const QString &path, const QSize &shownSize)
+Picture DesktopServices::LoadPicture(const QString &path, const QSize &shownSize)
 {
     return pictures::load(path, shownSize);
 }
 
-void QtPlatform::LoadPictureAhead(const QStringList &paths, const QSize &shownSize)
+void DesktopServices::LoadPictureAhead(const QStringList &paths, const QSize &shownSize)
 {
     pictures::loadAhead(paths, shownSize);
 }

@@ -1,28 +1,25 @@
-#include "fakeplatform.h"
+#include "fakeservices.h"
 
 #include "msgboxstyle.h"
 
 namespace pelk {
 
-FakePlatform::FakePlatform()
-{
-    app.Title = QStringLiteral("Pelk Tulvane");
-    app.Path = QStringLiteral("/opt/pelktulvane");
-    app.HelpFile = QStringLiteral("PelkTulvane.hlp");
-}
+namespace {
 
-static QString settingKey(const QString &appName, const QString &section, const QString &key)
+QString settingKey(const QString &appName, const QString &section, const QString &key)
 {
     return appName + QLatin1Char('/') + section + QLatin1Char('/') + key;
 }
 
-QString FakePlatform::GetSetting(const QString &appName, const QString &section, const QString &key,
+} // namespace
+
+QString FakeSettings::GetSetting(const QString &appName, const QString &section, const QString &key,
                                  const QString &defaultValue)
 {
     return settings.value(settingKey(appName, section, key), defaultValue);
 }
 
-void FakePlatform::SaveSetting(const QString &appName, const QString &section, const QString &key,
+void FakeSettings::SaveSetting(const QString &appName, const QString &section, const QString &key,
                                const QString &value)
 {
     if (saveSettingError)
@@ -31,25 +28,24 @@ void FakePlatform::SaveSetting(const QString &appName, const QString &section, c
     settingWrites.append({appName, section, key, value});
 }
 
-QString FakePlatform::setting(const QString &section, const QString &key) const
+QString FakeSettings::setting(const QString &section, const QString &key) const
 {
-    return settings.value(settingKey(app.Title, section, key));
+    return settings.value(settingKey(QStringLiteral("Pelk Tulvane"), section, key));
 }
 
-void FakePlatform::ClipboardClear()
+void FakeClipboard::ClipboardClear()
 {
     clipboard.clear();
     clipboardLog.append(QStringLiteral("clear"));
 }
 
-void FakePlatform::ClipboardSetText(const QString &text)
+void FakeClipboard::ClipboardSetText(const QString &text)
 {
     clipboard = text;
     clipboardLog.append(QStringLiteral("set:") + text);
 }
 
-int FakePlatform::MsgBox(const QString &prompt, int buttons, const QString &title, const QString &helpFile,
-                         int context)
+int FakeBoxes::MsgBox(const QString &prompt, int buttons, const QString &title, const QString &helpFile, int context)
 {
     msgBoxes.append({prompt, buttons, title, helpFile, context});
     if (!msgBoxAnswers.isEmpty())
@@ -57,46 +53,46 @@ int FakePlatform::MsgBox(const QString &prompt, int buttons, const QString &titl
     return msgBoxStyle(buttons).buttons.front().result;
 }
 
-QString FakePlatform::InputBox(const QString &prompt, const QString &title, const QString &defaultText)
+QString FakeBoxes::InputBox(const QString &prompt, const QString &title, const QString &defaultText)
 {
     inputBoxes.append({prompt, title, defaultText});
     return inputBoxAnswers.isEmpty() ? defaultText : inputBoxAnswers.dequeue();
 }
 
-std::optional<QString> FakePlatform::FileDialog(FileDialogMode mode, const QString &fileName, const QString &filter,
-                                                int flags, QWidget *)
+std::optional<QString> FakeDialogs::FileDialog(FileDialogMode mode, const QString &fileName, const QString &filter,
+                                               int flags, QWidget *)
 {
     fileDialogs.append({mode, fileName, filter, flags});
     return fileDialogAnswers.isEmpty() ? std::nullopt : fileDialogAnswers.dequeue();
 }
 
-std::optional<quint32> FakePlatform::ColorDialog(quint32 color, int flags, QWidget *)
+std::optional<quint32> FakeDialogs::ColorDialog(quint32 color, int flags, QWidget *)
 {
     colorDialogs.append({color, flags});
     return colorDialogAnswers.isEmpty() ? std::nullopt : colorDialogAnswers.dequeue();
 }
 
-int FakePlatform::WinHelpA(QWidget *, const QString &helpFile, unsigned command, const QVariant &data)
+bool FakeDialogs::IsFolderWritable(const QString &folder)
+{
+    writableChecks.append(folder);
+    return foldersWritable;
+}
+
+int FakeHelp::show(QWidget *, const QString &helpFile, unsigned command, const QVariant &data)
 {
     helpCalls.append({helpFile, command, data});
     return 1;
 }
 
-void FakePlatform::WritePrivateProfileStringA(const QByteArray &section, const QByteArray &key,
-                                              const QByteArray &value, const QByteArray &fileName)
+void FakeIniWriter::writeKey(const QByteArray &section, const QByteArray &key, const QByteArray &value,
+                             const QByteArray &fileName)
 {
     profileWrites.append({section, key, value, fileName});
     if (profileWriteError)
         throw *profileWriteError;
 }
 
-bool FakePlatform::IsFolderWritable(const QString &folder)
-{
-    writableChecks.append(folder);
-    return foldersWritable;
-}
-
-Picture FakePlatform::LoadPicture(const QString &path, const QSize &shownSize)
+Picture FakePictures::LoadPicture(const QString &path, const QSize &shownSize)
 {
     pictureLoads.append(path);
     pictureSizes.append(shownSize);
@@ -108,6 +104,13 @@ Picture FakePlatform::LoadPicture(const QString &path, const QSize &shownSize)
         throw Error(errInvalidPicture);
     picture.fullSize = picture.image.size();
     return picture;
+}
+
+FakeServices::FakeServices()
+{
+    app.Title = QStringLiteral("Pelk Tulvane");
+    app.Path = QStringLiteral("/opt/pelktulvane");
+    app.HelpFile = QStringLiteral("PelkTulvane.hlp");
 }
 
 } // namespace pelk

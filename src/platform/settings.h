@@ -1,0 +1,22 @@
+// The settings store as the tools see it: string values under
+// (application, section, key).
+#pragma once
+
+#include "error.h"
+
+#include <QString>
+
+namespace pelk {
+
+class Settings {
+public:
+    virtual ~Settings() = default;
+    virtual QString GetSetting(const QString &appName, const QString &section, const QString &key,
+                               const QString &defaultValue = QString()) = 0;
+    // On disk when it returns; throws Error, with nothing changed on disk,
+    // when the value cannot be kept.
+    virtual void SaveSetting(const QString &appName, const QString &section, const QString &key,
+                             const QString &value) = 0;
+};
+
+} // namespace pelk
