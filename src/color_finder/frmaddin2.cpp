@@ -285,7 +285,10 @@ void frmAddIn2::mnuColorBar_Click()
             all[i].stepper->setValue(value.toInt());
         }
         SaveAll();
-    } catch (const std::exception &) {
+    } catch (const Error &error) {
+        // Only the dialog's cancel is the user's; anything else is no cancel.
+        if (error.number() != errDialogCancel)
+            throw;
         m_services.boxes.MsgBox(QStringLiteral("Color transfer canceled by user."), mb::vbOKOnly + mb::vbInformation);
     }
 }

@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QPointer>
 
 namespace pelk {
 
@@ -14,6 +15,17 @@ namespace {
 QWidget *ownerOrActive(QWidget *owner)
 {
     return owner ? owner : QApplication::activeWindow();
+}
+
+// Runs the dialog modally. Its owner may go away meanwhile (a window closed
+// by its connection) and take the dialog with it: then there is no dialog
+// left to answer, and none to delete twice.
+template <class Dialog>
+std::unique_ptr<Dialog> execSurvivingOwner(std::unique_ptr<Dialog> made)
+{
+    const QPointer<Dialog> dialog = made.release();
+    dialog->exec();
+    return std::unique_ptr<Dialog>(dialog.data());
 }
 
 } // namespace
@@ -49,8 +61,8 @@ std::unique_ptr<QFileDialog> makeFileDialog(FileDialogMode mode, const QString &
 std::optional<QString> showFileDialog(FileDialogMode mode, const QString &fileName, const QString &filter, int flags,
                                       QWidget *owner)
 {
-    const std::unique_ptr<QFileDialog> dialog = makeFileDialog(mode, fileName, filter, flags, owner);
-    if (dialog->exec() != QDialog::Accepted)
+    const std::unique_ptr<QFileDialog> dialog = execSurvivingOwner(makeFileDialog(mode, fileName, filter, flags, owner));
+    if (!dialog || dialog->result() != QDialog::Accepted)
         return std::nullopt;
     const QStringList chosen = dialog->selectedFiles();
     if (chosen.isEmpty() || chosen.first().isEmpty())
@@ -72,8 +84,8 @@ std::unique_ptr<QColorDialog> makeColorDialog(quint32 color, int flags, QWidget 
 
 std::optional<quint32> showColorDialog(quint32 color, int flags, QWidget *owner)
 {
-    const std::unique_ptr<QColorDialog> dialog = makeColorDialog(color, flags, owner);
-    if (dialog->exec() != QDialog::Accepted)
+    const std::unique_ptr<QColorDialog> dialog = execSurvivingOwner(makeColorDialog(color, flags, owner));
+    if (!dialog || dialog->result() != QDialog::Accepted)
         return std::nullopt;
     const QColor chosen = dialog->selectedColor();
     if (!chosen.isValid())

@@ -51,6 +51,8 @@ private slots:
     void colorDialogStart_data();
     void colorDialogStart();
     void colorDialogReturnsTheColorNumber();
+    void dialogsSurviveTheirOwner_data();
+    void dialogsSurviveTheirOwner();
     void clipboard_data();
     void clipboard();
 };
@@ -257,6 +259,30 @@ void FileDialogsTest::colorDialogReturnsTheColorNumber()
     }
     QCOMPARE(number, int(errDialogCancel));
     QCOMPARE(dialog.Color, quint32(1 + 2 * 256 + 3 * 65536));
+}
+
+void FileDialogsTest::dialogsSurviveTheirOwner_data()
+{
+    QTest::addColumn<bool>("color");
+    QTest::newRow("file") << false;
+    QTest::newRow("color") << true;
+}
+
+// The owner is deleted while the dialog waits for an answer: the call ends
+// as a cancel, and nothing is deleted twice (the sanitizer sees that).
+void FileDialogsTest::dialogsSurviveTheirOwner()
+{
+    QFETCH(bool, color);
+    auto *owner = new QWidget;
+    owner->show();
+    whenModalShows<QDialog>([owner](QDialog *dialog) {
+        QCOMPARE(dialog->parentWidget(), owner);
+        delete owner;
+    });
+    if (color)
+        QCOMPARE(showColorDialog(0x102030, dialogflags::ColorInitial, owner), std::nullopt);
+    else
+        QCOMPARE(showFileDialog(FileDialogMode::Open, QString(), QString(), 0, owner), std::nullopt);
 }
 
 void FileDialogsTest::clipboard_data()
