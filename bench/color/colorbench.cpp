@@ -7,7 +7,7 @@
 //
 //   bench_color [presses]   (default 1000; offscreen unless QT_QPA_PLATFORM is set)
 #include "timing.h"
-#include "color_finder/frmaddin2.h"
+#include "color_finder/colorfinderwindow.h"
 #include "desktop/desktopservices.h"
 
 #include <QApplication>
@@ -47,7 +47,7 @@ void report(const QString &what, const std::vector<double> &ms)
 // channel; each is followed by a forced repaint of the whole window.
 bool measure(DesktopServices &platform, const QString &where, int presses)
 {
-    frmAddIn2 form(platform.services());
+    ColorFinderWindow form(platform.services());
     form.Show();
     if (!QTest::qWaitForWindowExposed(form.window()))
         std::fprintf(stderr, "warning: the window was not exposed; repaints may be skipped\n");

@@ -8,7 +8,7 @@
 //  4. the time to open a folder of 100,000 files until the file list shows
 //     them, in picture mode and in path finder mode.
 // The files are generated in a temporary folder and removed afterwards.
-#include "picture_viewer/frmaddin3.h"
+#include "picture_viewer/pictureviewerwindow.h"
 #include "desktop/desktopservices.h"
 
 #include <QApplication>
@@ -129,7 +129,7 @@ int main(int argc, char **argv)
     std::printf("  largest file %.1f MB\n\n", double(largest) / 1e6);
 
     DesktopServices platform(QCoreApplication::applicationDirPath());
-    frmAddIn3 form(platform.services());
+    PictureViewerWindow form(platform.services());
     form.Show();
     auto &ui = form.ui();
     settle(200);

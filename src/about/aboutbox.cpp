@@ -117,7 +117,7 @@ void AboutBox::createControls(forms::FormWindow *window)
         auto *shortcut = new QShortcut(key, window);
         connect(shortcut, &QShortcut::activated, ui.cmdOK, &QPushButton::click);
     }
-    forms::connectHandlers(*this, c);
+    connect(ui.cmdOK, &forms::CommandButton::Click, this, &AboutBox::cmdOK_Click);
     ui.cmdOK->setFocus();
 }
 

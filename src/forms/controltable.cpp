@@ -8,7 +8,6 @@
 
 #include <QMenu>
 #include <QMenuBar>
-#include <QMetaMethod>
 #include <QSet>
 
 #include <algorithm>
@@ -217,54 +216,6 @@ Controls build(FormWindow *window, const FormDesign &design)
     if (!design.menus.empty())
         built.buildMenus(window, design.menus);
     return built;
-}
-
-void connectHandlers(Form &form, const Controls &controls)
-{
-    // Names match regardless of case; two controls that differ only in case
-    // cannot have handlers.
-    QHash<QString, QObject *> byName;
-    QSet<QString> twice;
-    for (auto it = controls.all().cbegin(); it != controls.all().cend(); ++it) {
-        const QString key = it.key().toLower();
-        if (byName.contains(key))
-            twice.insert(key);
-        byName.insert(key, it.value());
-    }
-    QStringList faults;
-    for (const QMetaObject *meta = form.metaObject(); meta && meta != &Form::staticMetaObject;
-         meta = meta->superClass()) {
-        for (int index = meta->methodOffset(); index < meta->methodCount(); ++index) {
-            const QMetaMethod handler = meta->method(index);
-            if (handler.methodType() != QMetaMethod::Slot)
-                continue;
-            const QString slot = QString::fromLatin1(handler.name());
-            const qsizetype cut = slot.lastIndexOf(QLatin1Char('_'));
-            if (cut <= 0 || cut == slot.size() - 1 || handler.parameterCount() != 0) {
-                faults << slot + QStringLiteral(" is not a handler Name_Event()");
-                continue;
-            }
-            const QString control = slot.left(cut).toLower();
-            const QString event = slot.mid(cut + 1);
-            QObject *sender = byName.value(control);
-            if (!sender || twice.contains(control)) {
-                faults << slot + (sender ? QStringLiteral(": two controls named ") : QStringLiteral(": no control "))
-                        + slot.left(cut);
-                continue;
-            }
-            const QMetaObject *events = sender->metaObject();
-            int signal = events->indexOfSignal(QString(event + QStringLiteral("()")).toLatin1().constData());
-            if (signal < 0)
-                signal = events->indexOfSignal(QString(event + QStringLiteral("_()")).toLatin1().constData());
-            if (signal < 0) {
-                faults << slot + QStringLiteral(": ") + sender->objectName() + QStringLiteral(" has no event ") + event;
-                continue;
-            }
-            QObject::connect(sender, events->method(signal), &form, handler);
-        }
-    }
-    if (!faults.isEmpty())
-        fault(controls.windowName() + QStringLiteral(": ") + faults.join(QStringLiteral("; ")));
 }
 
 } // namespace pelk::forms

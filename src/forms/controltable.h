@@ -2,9 +2,8 @@
 // tooltip, container, place in twips, tab index, help number and other
 // properties. One builder turns such tables into the controls of
 // controls.h: placed in twips, named, in the order of their tab indexes,
-// with their help numbers. The window then picks its typed controls by name
-// and has its handlers connected by name: a control Option12 with the event
-// Click goes to the window's slot Option12_Click.
+// with their help numbers. The window's typed Ui members are filled from it
+// (declaredcontrols.h), and its handlers are connected in code.
 // Plain C++ rather than Designer files: a row keeps the place in twips, as
 // the window was designed, and names this folder's own control classes;
 // names and kinds are checked by the compiler, and nothing is generated.
@@ -159,13 +158,5 @@ private:
 // then its menus. Throws DesignError for a table that names a container, a
 // buddy or a title it does not hold, or a name twice.
 Controls build(FormWindow *window, const FormDesign &design);
-
-// Connects each handler of `form` to its control's event by name: every
-// slot of the form's own classes (those below Form) is a handler Name_Event,
-// for the event signal Event (or Event_, where the event is named as its
-// control's class) of the control Name, matched regardless of case as the
-// names of the tables are. Throws DesignError, naming every handler that has
-// no such control or event.
-void connectHandlers(Form &form, const Controls &controls);
 
 } // namespace pelk::forms

@@ -1,9 +1,9 @@
 #include "connect.h"
 
-#include "color_finder/frmaddin2.h"
-#include "inputbox_wizard/frmaddin1.h"
-#include "msgbox_wizard/frmaddin.h"
-#include "picture_viewer/frmaddin3.h"
+#include "color_finder/colorfinderwindow.h"
+#include "inputbox_wizard/inputboxwizardwindow.h"
+#include "msgbox_wizard/msgboxwizardwindow.h"
+#include "picture_viewer/pictureviewerwindow.h"
 
 #include <QLoggingCategory>
 
@@ -65,18 +65,18 @@ struct Tool {
 };
 
 const std::array<Tool, Connect::kToolCount> kTools = {{
-    {"Pelk MsgBox Wizard", true, create<frmAddIn>,
+    {"Pelk MsgBox Wizard", true, create<MsgBoxWizardWindow>,
      [](forms::Form &window, const std::shared_ptr<hostsdk::VBE> &host) {
-         static_cast<frmAddIn &>(window).VBInstance = host;
+         static_cast<MsgBoxWizardWindow &>(window).VBInstance = host;
      }},
-    {"Pelk Input Box Wizard", false, create<frmAddIn1>, nullptr},
-    {"Pelk Color Finder", true, create<frmAddIn2>,
+    {"Pelk Input Box Wizard", false, create<InputBoxWizardWindow>, nullptr},
+    {"Pelk Color Finder", true, create<ColorFinderWindow>,
      [](forms::Form &window, const std::shared_ptr<hostsdk::VBE> &host) {
-         static_cast<frmAddIn2 &>(window).VBInstance2 = host;
+         static_cast<ColorFinderWindow &>(window).VBInstance2 = host;
      }},
-    {"Pelk Picture Viewer", false, create<frmAddIn3>,
+    {"Pelk Picture Viewer", false, create<PictureViewerWindow>,
      [](forms::Form &window, const std::shared_ptr<hostsdk::VBE> &host) {
-         static_cast<frmAddIn3 &>(window).VBInstance3 = host;
+         static_cast<PictureViewerWindow &>(window).VBInstance3 = host;
      }},
 }};
 

@@ -111,8 +111,8 @@ FormDesign probeDesign(HelpNumber helpNumber = HelpNumber::Context)
 Q_DECLARE_METATYPE(pelk::forms::HelpNumber)
 Q_DECLARE_METATYPE(pelk::forms::FormDesign)
 
-// A form built from the probe design, its handlers connected by name: one
-// named in another case than its control, one for the timer's event.
+// A form built from the probe design, with a handler for a click and one for
+// the timer's event.
 class TableForm : public Form {
     Q_OBJECT
 public:
@@ -125,7 +125,8 @@ protected:
     void createControls(FormWindow *window) override
     {
         controls = build(window, m_design);
-        connectHandlers(*this, controls);
+        connect(controls.get<CommandButton>("Command1"), &CommandButton::Click, this, &TableForm::command1_Click);
+        connect(controls.get<Timer>("Timer1"), &Timer::Timer_, this, &TableForm::Timer1_Timer);
     }
     void releaseControls() override {}
 
@@ -139,31 +140,6 @@ private slots:
 
 private:
     FormDesign m_design;
-};
-
-// Handlers that belong to nothing in the design.
-class StrayHandlerForm : public TableForm {
-    Q_OBJECT
-public:
-    using TableForm::TableForm;
-private slots:
-    void Command2_Click() {}
-};
-
-class UnknownEventForm : public TableForm {
-    Q_OBJECT
-public:
-    using TableForm::TableForm;
-private slots:
-    void Command1_DblClick() {}
-};
-
-class NotAHandlerForm : public TableForm {
-    Q_OBJECT
-public:
-    using TableForm::TableForm;
-private slots:
-    void refresh() {}
 };
 
 class FormsTest : public QObject {
@@ -195,9 +171,7 @@ private slots:
     void builtAsTheDesign();
     void helpNumbers_data();
     void helpNumbers();
-    void handlersConnectByName();
-    void handlersWithoutTheirControlAreThrown_data();
-    void handlersWithoutTheirControlAreThrown();
+    void eventsReachTheirHandlers();
     void designFaultsAreThrown_data();
     void designFaultsAreThrown();
 };
@@ -707,7 +681,7 @@ void FormsTest::helpNumbers()
     QCOMPARE(whatsThisHelpID(go), whatsThis);
 }
 
-void FormsTest::handlersConnectByName()
+void FormsTest::eventsReachTheirHandlers()
 {
     FakeServices platform;
     TableForm form(platform, probeDesign());
@@ -715,35 +689,6 @@ void FormsTest::handlersConnectByName()
     QTest::mouseClick(form.controls.get<CommandButton>("Command1"), Qt::LeftButton);
     QCOMPARE(form.clicks, 1);
     QTRY_COMPARE(form.ticks, 1);
-}
-
-void FormsTest::handlersWithoutTheirControlAreThrown_data()
-{
-    QTest::addColumn<QString>("which");
-    QTest::addColumn<QString>("named");
-    QTest::newRow("no such control") << "stray" << "Command2_Click: no control Command2";
-    QTest::newRow("no such event") << "event" << "Command1_DblClick: Command1 has no event DblClick";
-    QTest::newRow("not a handler") << "slot" << "refresh is not a handler";
-}
-
-void FormsTest::handlersWithoutTheirControlAreThrown()
-{
-    QFETCH(QString, which);
-    QFETCH(QString, named);
-    FakeServices platform;
-    std::unique_ptr<Form> form;
-    if (which == QLatin1String("stray"))
-        form = std::make_unique<StrayHandlerForm>(platform, probeDesign());
-    else if (which == QLatin1String("event"))
-        form = std::make_unique<UnknownEventForm>(platform, probeDesign());
-    else
-        form = std::make_unique<NotAHandlerForm>(platform, probeDesign());
-    try {
-        form->Load();
-        QFAIL("a handler without its control was left unconnected");
-    } catch (const DesignError &error) {
-        QVERIFY2(QString::fromUtf8(error.what()).contains(named), error.what());
-    }
 }
 
 void FormsTest::designFaultsAreThrown_data()

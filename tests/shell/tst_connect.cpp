@@ -2,10 +2,10 @@
 // removes, the windows each entry opens, and "DisplayOnConnect".
 #include "fakehost.h"
 
-#include "color_finder/frmaddin2.h"
-#include "inputbox_wizard/frmaddin1.h"
-#include "msgbox_wizard/frmaddin.h"
-#include "picture_viewer/frmaddin3.h"
+#include "color_finder/colorfinderwindow.h"
+#include "inputbox_wizard/inputboxwizardwindow.h"
+#include "msgbox_wizard/msgboxwizardwindow.h"
+#include "picture_viewer/pictureviewerwindow.h"
 #include "platform/fakeservices.h"
 #include "shell/connect.h"
 #include "testmain.h"
@@ -139,9 +139,9 @@ private slots:
         QVERIFY(connect->FormDisplayed);
         // The host object goes to every window but the input box wizard's.
         switch (tool) {
-        case 0: QCOMPARE(static_cast<frmAddIn *>(connect->toolWindow(0))->VBInstance, connect->VBInstance); break;
-        case 2: QCOMPARE(static_cast<frmAddIn2 *>(connect->toolWindow(2))->VBInstance2, connect->VBInstance); break;
-        case 3: QCOMPARE(static_cast<frmAddIn3 *>(connect->toolWindow(3))->VBInstance3, connect->VBInstance); break;
+        case 0: QCOMPARE(static_cast<MsgBoxWizardWindow *>(connect->toolWindow(0))->VBInstance, connect->VBInstance); break;
+        case 2: QCOMPARE(static_cast<ColorFinderWindow *>(connect->toolWindow(2))->VBInstance2, connect->VBInstance); break;
+        case 3: QCOMPARE(static_cast<PictureViewerWindow *>(connect->toolWindow(3))->VBInstance3, connect->VBInstance); break;
         }
         QCOMPARE(connect->VBInstance, std::static_pointer_cast<hostsdk::VBE>(host));
         for (int other = 0; other < 4; ++other) {

@@ -2,10 +2,10 @@
 // the design sizes, in the default font (CTest runs this once more at
 // QT_SCALE_FACTOR=2), and no label runs into another control.
 #include "about/aboutbox.h"
-#include "color_finder/frmaddin2.h"
-#include "inputbox_wizard/frmaddin1.h"
-#include "msgbox_wizard/frmaddin.h"
-#include "picture_viewer/frmaddin3.h"
+#include "color_finder/colorfinderwindow.h"
+#include "inputbox_wizard/inputboxwizardwindow.h"
+#include "msgbox_wizard/msgboxwizardwindow.h"
+#include "picture_viewer/pictureviewerwindow.h"
 #include "platform/fakeservices.h"
 #include "forms/filelists.h"
 #include "testmain.h"
@@ -121,13 +121,13 @@ private slots:
     void toolWindows()
     {
         FakeServices platform;
-        frmAddIn wizard(platform.services());
+        MsgBoxWizardWindow wizard(platform.services());
         check(wizard);
         wizard.ui().Check1->setValue(1); // shows the help column
         check(wizard);
-        frmAddIn1 inputWizard(platform.services());
+        InputBoxWizardWindow inputWizard(platform.services());
         check(inputWizard);
-        frmAddIn2 colorFinder(platform.services());
+        ColorFinderWindow colorFinder(platform.services());
         check(colorFinder);
     }
 
@@ -144,7 +144,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
         FakeServices platform;
-        frmAddIn3 viewer(platform.services());
+        PictureViewerWindow viewer(platform.services());
         viewer.ui().Dir1->setPath(pictures);
         check(viewer);
         viewer.ui().mnuPathFinder->trigger();

@@ -1,4 +1,4 @@
-#include "frmaddin3.h"
+#include "pictureviewerwindow.h"
 
 #include "fullpath.h"
 
@@ -10,16 +10,16 @@
 
 namespace pelk {
 
-const QString frmAddIn3::kPicturePattern = QStringLiteral("*.ico;*.bmp;*.cur;*.emf;*.jpg;*.gif;*.dib;*.wmf");
+const QString PictureViewerWindow::kPicturePattern = QStringLiteral("*.ico;*.bmp;*.cur;*.emf;*.jpg;*.gif;*.dib;*.wmf");
 
 namespace {
 constexpr int kReadAheadCount = 3;
 } // namespace
 
-frmAddIn3::frmAddIn3(const Services &services, QObject *parent)
+PictureViewerWindow::PictureViewerWindow(const Services &services, QObject *parent)
     : forms::Form(services.app, services.help, parent), m_services(services) {}
 
-void frmAddIn3::createControls(forms::FormWindow *window)
+void PictureViewerWindow::createControls(forms::FormWindow *window)
 {
     const forms::Controls c = forms::build(window, formDesign());
     window->setWindowIcon(programIcon());
@@ -27,12 +27,7 @@ void frmAddIn3::createControls(forms::FormWindow *window)
     HelpContextID = kMenuHelpContext;
     m_ui = std::make_unique<Ui>();
     Ui &u = *m_ui;
-    // Each Ui member takes the control of its own name.
-#define PICK(member) c.pick(u.member, #member)
-    PICK(Dir1); PICK(Drive1); PICK(File1); PICK(Image1); PICK(cmdSuper); PICK(Command1); PICK(Label1); PICK(Label2);
-    PICK(UpDown1); PICK(cmdScan); PICK(cmdRestore); PICK(Timer1); PICK(Line2); PICK(Line1); PICK(mnuOptions);
-    PICK(mnuPathFinder); PICK(mnuExit); PICK(mnuhlp); PICK(mnuhelp); PICK(mnuAbout); PICK(mnuContextHelp);
-#undef PICK
+    u.pick(c);
 
     u.Dir1->setDrives(u.Drive1->drives());
     connect(u.Drive1, &forms::DriveListBox::drivesChanged, u.Dir1,
@@ -40,7 +35,7 @@ void frmAddIn3::createControls(forms::FormWindow *window)
     u.Image1->setReloader(
         [this](const QString &path, const QSize &size) { return m_services.pictures.LoadPicture(path, size); });
 
-    forms::connectHandlers(*this, c);
+    connectHandlers(u);
     // Decoding ahead, after the handlers: the files after a selection, and
     // where a scan starts.
     connect(u.File1, &forms::FileListBox::Click, this, [this] {
@@ -53,7 +48,26 @@ void frmAddIn3::createControls(forms::FormWindow *window)
     });
 }
 
-void frmAddIn3::Form_Load()
+void PictureViewerWindow::connectHandlers(Ui &u)
+{
+    connect(u.Drive1, &forms::DriveListBox::Change, this, &PictureViewerWindow::Drive1_Change);
+    connect(u.Dir1, &forms::DirListBox::Change, this, &PictureViewerWindow::Dir1_Change);
+    connect(u.Dir1, &forms::DirListBox::Click, this, &PictureViewerWindow::Dir1_Click);
+    connect(u.File1, &forms::FileListBox::Click, this, &PictureViewerWindow::File1_Click);
+    connect(u.cmdScan, &forms::CommandButton::Click, this, &PictureViewerWindow::cmdScan_Click);
+    connect(u.Timer1, &forms::Timer::Timer_, this, &PictureViewerWindow::Timer1_Timer);
+    connect(u.UpDown1, &forms::UpDown::Change, this, &PictureViewerWindow::UpDown1_Change);
+    connect(u.cmdSuper, &forms::CommandButton::Click, this, &PictureViewerWindow::cmdSuper_Click);
+    connect(u.cmdRestore, &forms::CommandButton::Click, this, &PictureViewerWindow::cmdRestore_Click);
+    connect(u.mnuPathFinder, &forms::MenuItem::Click, this, &PictureViewerWindow::mnuPathFinder_Click);
+    connect(u.Command1, &forms::CommandButton::Click, this, &PictureViewerWindow::Command1_Click);
+    connect(u.mnuhelp, &forms::MenuItem::Click, this, &PictureViewerWindow::mnuhelp_Click);
+    connect(u.mnuContextHelp, &forms::MenuItem::Click, this, &PictureViewerWindow::mnuContextHelp_Click);
+    connect(u.mnuAbout, &forms::MenuItem::Click, this, &PictureViewerWindow::mnuAbout_Click);
+    connect(u.mnuExit, &forms::MenuItem::Click, this, &PictureViewerWindow::mnuExit_Click);
+}
+
+void PictureViewerWindow::Form_Load()
 {
     Ui &u = ui();
     u.File1->setPattern(kPicturePattern);
@@ -65,17 +79,17 @@ void frmAddIn3::Form_Load()
     u.UpDown1->setValue(5);
 }
 
-void frmAddIn3::Form_Unload(bool &)
+void PictureViewerWindow::Form_Unload(bool &)
 {
     requestHide();
 }
 
-QString frmAddIn3::selectedFullPath()
+QString PictureViewerWindow::selectedFullPath()
 {
     return fullPath(ui().Dir1->Path(), ui().File1->FileName());
 }
 
-void frmAddIn3::stopAndRewind()
+void PictureViewerWindow::stopAndRewind()
 {
     ui().Timer1->setEnabled(false);
     ui().cmdScan->setText(QStringLiteral("Scan"));
@@ -85,7 +99,7 @@ void frmAddIn3::stopAndRewind()
 
 // --- Lists ------------------------------------------------------------------
 
-void frmAddIn3::Drive1_Change()
+void PictureViewerWindow::Drive1_Change()
 {
     stopAndRewind();
     Ui &u = ui();
@@ -102,7 +116,7 @@ void frmAddIn3::Drive1_Change()
     }
 }
 
-void frmAddIn3::Dir1_Change()
+void PictureViewerWindow::Dir1_Change()
 {
     Ui &u = ui();
     u.File1->setPath(u.Dir1->Path());
@@ -110,12 +124,12 @@ void frmAddIn3::Dir1_Change()
         u.File1->setListIndex(0);
 }
 
-void frmAddIn3::Dir1_Click()
+void PictureViewerWindow::Dir1_Click()
 {
     stopAndRewind();
 }
 
-void frmAddIn3::File1_Click()
+void PictureViewerWindow::File1_Click()
 {
     Ui &u = ui();
     if (u.mnuPathFinder->Checked())
@@ -127,7 +141,7 @@ void frmAddIn3::File1_Click()
     }
 }
 
-void frmAddIn3::readAhead(int from)
+void PictureViewerWindow::readAhead(int from)
 {
     Ui &u = ui();
     const int count = u.File1->ListCount();
@@ -141,7 +155,7 @@ void frmAddIn3::readAhead(int from)
 
 // --- Scan -------------------------------------------------------------------
 
-void frmAddIn3::cmdScan_Click()
+void PictureViewerWindow::cmdScan_Click()
 {
     Ui &u = ui();
     if (u.File1->ListIndex() < 0)
@@ -157,7 +171,7 @@ void frmAddIn3::cmdScan_Click()
     }
 }
 
-void frmAddIn3::Timer1_Timer()
+void PictureViewerWindow::Timer1_Timer()
 {
     Ui &u = ui();
     if (i >= u.File1->ListCount())
@@ -175,7 +189,7 @@ void frmAddIn3::Timer1_Timer()
     ++i;
 }
 
-void frmAddIn3::UpDown1_Change()
+void PictureViewerWindow::UpDown1_Change()
 {
     Ui &u = ui();
     const int value = u.UpDown1->Value();
@@ -185,7 +199,7 @@ void frmAddIn3::UpDown1_Change()
 
 // --- Super size -------------------------------------------------------------
 
-void frmAddIn3::allowMaximise(bool allow)
+void PictureViewerWindow::allowMaximise(bool allow)
 {
     forms::FormWindow *w = window();
     if (allow) {
@@ -209,7 +223,7 @@ void frmAddIn3::allowMaximise(bool allow)
     }
 }
 
-void frmAddIn3::cmdSuper_Click()
+void PictureViewerWindow::cmdSuper_Click()
 {
     Ui &u = ui();
     u.mnuOptions->setVisible(false);
@@ -236,7 +250,7 @@ void frmAddIn3::cmdSuper_Click()
     Show();
 }
 
-void frmAddIn3::cmdRestore_Click()
+void PictureViewerWindow::cmdRestore_Click()
 {
     Ui &u = ui();
     u.mnuOptions->setVisible(true);
@@ -262,7 +276,7 @@ void frmAddIn3::cmdRestore_Click()
 
 // --- Path finder mode, copy, help, exit ------------------------------------
 
-void frmAddIn3::mnuPathFinder_Click()
+void PictureViewerWindow::mnuPathFinder_Click()
 {
     stopAndRewind();
     Ui &u = ui();
@@ -276,7 +290,7 @@ void frmAddIn3::mnuPathFinder_Click()
     setCaption(toPathFinder ? QStringLiteral("Pelk Path Finder") : QStringLiteral("Pelk Picture Viewer"));
 }
 
-void frmAddIn3::Command1_Click()
+void PictureViewerWindow::Command1_Click()
 {
     m_services.clipboard.ClipboardClear();
     m_services.clipboard.ClipboardSetText(selectedFullPath());
@@ -285,7 +299,7 @@ void frmAddIn3::Command1_Click()
                       mb::vbOKOnly + mb::vbInformation, QStringLiteral("Picture Viewer"));
 }
 
-void frmAddIn3::mnuhelp_Click()
+void PictureViewerWindow::mnuhelp_Click()
 {
     m_services.boxes.MsgBox(QStringLiteral("The Only Help available for this is context help. To Get help, click on the ? "
                                      "in the menu bar, then place the question mark over the item you want to know "
@@ -293,18 +307,18 @@ void frmAddIn3::mnuhelp_Click()
                       mb::vbOKOnly + mb::vbInformation, QStringLiteral("Pelk Picture Viewer Quick Help"));
 }
 
-void frmAddIn3::mnuContextHelp_Click()
+void PictureViewerWindow::mnuContextHelp_Click()
 {
     WhatsThisMode();
 }
 
-void frmAddIn3::mnuAbout_Click()
+void PictureViewerWindow::mnuAbout_Click()
 {
     m_services.boxes.MsgBox(QStringLiteral("Programed by ") + maker::kAuthorName + QStringLiteral(" December 25th 1997"),
                       mb::vbOKOnly, QStringLiteral("Pelk Picture Viewer About"));
 }
 
-void frmAddIn3::mnuExit_Click()
+void PictureViewerWindow::mnuExit_Click()
 {
     requestHide();
 }

@@ -3,6 +3,8 @@
 // and a comment line on the clipboard. File keeps the message in a text file.
 #pragma once
 
+#include "inputboxwizardwindow_controls.h"
+
 #include "forms/commondialog.h"
 #include "forms/controls.h"
 #include "forms/controltable.h"
@@ -16,7 +18,7 @@
 
 namespace pelk {
 
-class frmAddIn1 : public forms::Form {
+class InputBoxWizardWindow : public forms::Form {
     Q_OBJECT
 public:
     // The services this window uses.
@@ -28,7 +30,7 @@ public:
         Dialogs &dialogs;
         Services(const pelk::Services &all) : app(all.app), help(all.help), boxes(all.boxes), clipboard(all.clipboard), dialogs(all.dialogs) {}
     };
-    explicit frmAddIn1(const Services &services, QObject *parent = nullptr);
+    explicit InputBoxWizardWindow(const Services &services, QObject *parent = nullptr);
 
     QVariant MsgBoxResult; // the answer to Save's overwrite question
 
@@ -37,30 +39,12 @@ public:
     QString InputTail;
     QString InputComment;
 
+    // The controls and menu entries of inputboxwizardwindow_controls.h, each typed by its kind.
     struct Ui {
-        forms::CommandButton *CommandExit = nullptr;
-        forms::TextBox *Text1 = nullptr;           // title
-        forms::MultiLineTextBox *Text2 = nullptr;  // message
-        forms::TextBox *Text3 = nullptr;           // default answer
+        PELK_FORMS_UI(PELK_INPUTBOX_WIZARD_CONTROLS, PELK_INPUTBOX_WIZARD_MENUS)
         std::unique_ptr<CommonDialog> CommonDialog1;
-        forms::CommandButton *Command2 = nullptr;  // Copy
-        forms::CommandButton *CommandTest = nullptr;
-        forms::Line *Line2 = nullptr;
-        forms::Line *Line1 = nullptr;
-        forms::Label *Label1 = nullptr;
-        forms::Label *Label2 = nullptr;
-        forms::Label *Label3 = nullptr;
-
-        forms::MenuItem *mnuFile = nullptr;
-        forms::MenuItem *mnuNew = nullptr;
-        forms::MenuItem *mnuOpenFile = nullptr;
-        forms::MenuItem *mnuSaveFile = nullptr;
-        forms::MenuItem *mnuExit = nullptr;
-        forms::MenuItem *mnumainHelp = nullptr;
-        forms::MenuItem *mnuInputHllp = nullptr;
-        forms::MenuItem *MnuAbout = nullptr;
-        forms::MenuItem *mnuContextHelp = nullptr;
     };
+
     Ui &ui()
     {
         ensureLoaded();
@@ -70,12 +54,14 @@ public:
     // Builds InputTail and InputCode from the three text boxes.
     void Build_Copy();
 
-    // The window's controls and menus (frmaddin1_controls.cpp).
+    // The window's controls and menus (inputboxwizardwindow_controls.cpp).
     static const forms::FormDesign &formDesign();
 
 protected:
     void createControls(forms::FormWindow *window) override;
     void releaseControls() override { m_ui.reset(); }
+    // Connects each handler to its control's event.
+    void connectHandlers(Ui &u);
     void Form_Load() override;
     void Form_Unload(bool &cancel) override;
 

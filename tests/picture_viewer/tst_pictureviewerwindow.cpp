@@ -3,7 +3,7 @@
 #include "testmain.h"
 
 #include "about/maker.h"
-#include "picture_viewer/frmaddin3.h"
+#include "picture_viewer/pictureviewerwindow.h"
 #include "picture_viewer/fullpath.h"
 #include "platform/fakeservices.h"
 #include "forms/twips.h"
@@ -20,7 +20,7 @@ namespace {
 // The connection as the window sees it: a hide request hides the window.
 struct RecordingConnect {
     int hides = 0;
-    void attach(frmAddIn3 &form)
+    void attach(PictureViewerWindow &form)
     {
         QObject::connect(&form, &forms::Form::hideRequested, &form, [this, &form] {
             ++hides;
@@ -47,7 +47,7 @@ class TestPictureViewer : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<FakeServices> m_platform;
-    std::unique_ptr<frmAddIn3> m_form;
+    std::unique_ptr<PictureViewerWindow> m_form;
     RecordingConnect m_connect;
 
     // A folder with three pictures (and a text file the picture pattern
@@ -71,7 +71,7 @@ class TestPictureViewer : public QObject {
         return folder;
     }
 
-    frmAddIn3::Ui &ui() { return m_form->ui(); }
+    PictureViewerWindow::Ui &ui() { return m_form->ui(); }
     void tick() { emit ui().Timer1->Timer_(); }
     QString shown() { return ui().Image1->picture().path; }
 
@@ -142,7 +142,7 @@ private slots:
     {
         m_platform = std::make_unique<FakeServices>();
         m_platform->pictureLoader = [](const QString &path, const QSize &size) { return pictures::load(path, size); };
-        m_form = std::make_unique<frmAddIn3>(m_platform->services());
+        m_form = std::make_unique<PictureViewerWindow>(m_platform->services());
         m_connect = RecordingConnect();
         m_connect.attach(*m_form);
         m_form->Show();
@@ -176,7 +176,7 @@ private slots:
     void loadState()
     {
         QCOMPARE(m_form->Caption(), QStringLiteral("Pelk Picture Viwer"));
-        QCOMPARE(ui().File1->Pattern(), frmAddIn3::kPicturePattern);
+        QCOMPARE(ui().File1->Pattern(), PictureViewerWindow::kPicturePattern);
         QCOMPARE(ui().Label2->Caption(), QStringLiteral("5"));
         QCOMPARE(ui().UpDown1->Value(), 5);
         QVERIFY(!ui().Timer1->Enabled());
@@ -504,7 +504,7 @@ private slots:
 
         ui().mnuPathFinder->trigger();
         QVERIFY(!ui().mnuPathFinder->Checked());
-        QCOMPARE(ui().File1->Pattern(), frmAddIn3::kPicturePattern);
+        QCOMPARE(ui().File1->Pattern(), PictureViewerWindow::kPicturePattern);
         QCOMPARE(ui().File1->ListCount(), 3);
         QCOMPARE(m_form->Caption(), QStringLiteral("Pelk Picture Viewer"));
         for (QWidget *enabled : QList<QWidget *>{ui().cmdSuper, ui().cmdScan, ui().Label1, ui().Label2, ui().UpDown1})
@@ -624,7 +624,7 @@ private slots:
         m_form->Show();
         QCOMPARE(m_form->Caption(), QStringLiteral("Pelk Picture Viwer"));
         QVERIFY(!ui().mnuPathFinder->Checked());
-        QCOMPARE(ui().File1->Pattern(), frmAddIn3::kPicturePattern);
+        QCOMPARE(ui().File1->Pattern(), PictureViewerWindow::kPicturePattern);
         QCOMPARE(ui().Label2->Caption(), QStringLiteral("5"));
         QVERIFY(ui().Image1->picture().isNull());
     }
@@ -701,4 +701,4 @@ private slots:
 };
 
 PELK_TEST_MAIN(TestPictureViewer)
-#include "tst_frmaddin3.moc"
+#include "tst_pictureviewerwindow.moc"

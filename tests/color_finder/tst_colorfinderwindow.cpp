@@ -1,7 +1,7 @@
 // The color finder window driven through its real widgets, with the
 // recording platform: what reaches the clipboard, the boxes and the store.
 #include "about/aboutbox.h"
-#include "color_finder/frmaddin2.h"
+#include "color_finder/colorfinderwindow.h"
 #include "platform/fakeservices.h"
 #include "testmain.h"
 
@@ -15,7 +15,7 @@ namespace {
 // Records, at every settings write, what the window showed at that moment.
 class WatchingPlatform : public FakeServices {
 public:
-    frmAddIn2 *form = nullptr;
+    ColorFinderWindow *form = nullptr;
     QStringList seenAtWrite; // box texts and step labels
     QList<quint32> colorAtWrite;
     void SaveSetting(const QString &appName, const QString &section, const QString &key,
@@ -35,7 +35,7 @@ public:
 // The connection as the window sees it: a hide request hides the window.
 class RecordingConnect {
 public:
-    explicit RecordingConnect(frmAddIn2 &form)
+    explicit RecordingConnect(ColorFinderWindow &form)
     {
         QObject::connect(&form, &forms::Form::hideRequested, &form, [this, &form] {
             ++hides;
@@ -56,7 +56,7 @@ void clickArrow(forms::UpDown *upDown, bool up, int times = 1)
 
 } // namespace
 
-class FrmAddIn2Test : public QObject {
+class ColorFinderWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -91,34 +91,34 @@ private slots:
     void aboutBox();
 
 private:
-    frmAddIn2 &load()
+    ColorFinderWindow &load()
     {
         m_form->Load();
         return *m_form;
     }
-    frmAddIn2::Ui &ui() { return m_form->ui(); }
+    ColorFinderWindow::Ui &ui() { return m_form->ui(); }
     void store(const QString &key, const QString &value)
     {
         m_platform->settings.insert(QStringLiteral("Pelk Tulvane/Color/") + key, value);
     }
 
     std::unique_ptr<WatchingPlatform> m_platform;
-    std::unique_ptr<frmAddIn2> m_form;
+    std::unique_ptr<ColorFinderWindow> m_form;
 };
 
-void FrmAddIn2Test::init()
+void ColorFinderWindowTest::init()
 {
     m_platform = std::make_unique<WatchingPlatform>();
-    m_form = std::make_unique<frmAddIn2>(m_platform->services());
+    m_form = std::make_unique<ColorFinderWindow>(m_platform->services());
 }
 
-void FrmAddIn2Test::cleanup()
+void ColorFinderWindowTest::cleanup()
 {
     m_form.reset();
     m_platform.reset();
 }
 
-void FrmAddIn2Test::firstStartWithAnEmptyStore()
+void ColorFinderWindowTest::firstStartWithAnEmptyStore()
 {
     load();
     QCOMPARE(ui().Text1->Text(), "192");
@@ -137,7 +137,7 @@ void FrmAddIn2Test::firstStartWithAnEmptyStore()
     QVERIFY(m_platform->setting("Settings", "Format").isNull());
 }
 
-void FrmAddIn2Test::loadsRememberedValues_data()
+void ColorFinderWindowTest::loadsRememberedValues_data()
 {
     QTest::addColumn<QStringList>("stored"); // Red, Green, Blue, RedSet, GreenSet, BlueSet, Format
     QTest::addColumn<QStringList>("boxes");
@@ -169,7 +169,7 @@ void FrmAddIn2Test::loadsRememberedValues_data()
         << QList<int>{9, 9, 9, 1, 1, 7} << QStringList{"1", "1", " 7 "} << "mnuRGB" << quint32(9 * 65793);
 }
 
-void FrmAddIn2Test::loadsRememberedValues()
+void ColorFinderWindowTest::loadsRememberedValues()
 {
     QFETCH(QStringList, stored);
     QFETCH(QStringList, boxes);
@@ -204,7 +204,7 @@ void FrmAddIn2Test::loadsRememberedValues()
     }
 }
 
-void FrmAddIn2Test::nothingIsWrittenBeforeTheLoadsFinalRepaint()
+void ColorFinderWindowTest::nothingIsWrittenBeforeTheLoadsFinalRepaint()
 {
     const QStringList stored = {"10", "20", "30", "5", "10", "2"};
     for (int i = 0; i < kColorKeys.size(); ++i)
@@ -219,7 +219,7 @@ void FrmAddIn2Test::nothingIsWrittenBeforeTheLoadsFinalRepaint()
         QCOMPARE(color, quint32(10 + 20 * 256 + 30 * 65536));
 }
 
-void FrmAddIn2Test::arrowsStayInRange_data()
+void ColorFinderWindowTest::arrowsStayInRange_data()
 {
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("step");
@@ -233,7 +233,7 @@ void FrmAddIn2Test::arrowsStayInRange_data()
     QTest::newRow("at 0 down") << "0" << "10" << false << 0;
 }
 
-void FrmAddIn2Test::arrowsStayInRange()
+void ColorFinderWindowTest::arrowsStayInRange()
 {
     QFETCH(QString, start);
     QFETCH(QString, step);
@@ -254,7 +254,7 @@ void FrmAddIn2Test::arrowsStayInRange()
     QCOMPARE(m_platform->settingWrites.size() > writesBefore, moved);
 }
 
-void FrmAddIn2Test::holdingAnArrowRepeats()
+void ColorFinderWindowTest::holdingAnArrowRepeats()
 {
     store("Blue", "100");
     store("BlueSet", "2");
@@ -274,7 +274,7 @@ void FrmAddIn2Test::holdingAnArrowRepeats()
     QCOMPARE(arrows->Value(), released);
 }
 
-void FrmAddIn2Test::stepSizeChangesOnlyTheIncrement()
+void ColorFinderWindowTest::stepSizeChangesOnlyTheIncrement()
 {
     load();
     const qsizetype writesBefore = m_platform->settingWrites.size();
@@ -291,7 +291,7 @@ void FrmAddIn2Test::stepSizeChangesOnlyTheIncrement()
     QCOMPARE(m_platform->setting("Color", "GreenSet"), "10");
 }
 
-void FrmAddIn2Test::jumpButtons_data()
+void ColorFinderWindowTest::jumpButtons_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("channel");
@@ -305,7 +305,7 @@ void FrmAddIn2Test::jumpButtons_data()
     QTest::newRow("BlueMin") << "BlueMin" << 2 << 0;
 }
 
-void FrmAddIn2Test::jumpButtons()
+void ColorFinderWindowTest::jumpButtons()
 {
     QFETCH(QString, button);
     QFETCH(int, channel);
@@ -332,7 +332,7 @@ void FrmAddIn2Test::jumpButtons()
     QCOMPARE(m_platform->settingWrites.size(), writesBefore + 12);
 }
 
-void FrmAddIn2Test::previewReadsTheBoxes_data()
+void ColorFinderWindowTest::previewReadsTheBoxes_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<quint32>("red");
@@ -344,7 +344,7 @@ void FrmAddIn2Test::previewReadsTheBoxes_data()
     QTest::newRow("words") << "red" << 0u;
 }
 
-void FrmAddIn2Test::previewReadsTheBoxes()
+void ColorFinderWindowTest::previewReadsTheBoxes()
 {
     QFETCH(QString, typed);
     QFETCH(quint32, red);
@@ -359,7 +359,7 @@ void FrmAddIn2Test::previewReadsTheBoxes()
     QCOMPARE(m_platform->setting("Color", "Red"), typed);
 }
 
-void FrmAddIn2Test::copyInEachFormat_data()
+void ColorFinderWindowTest::copyInEachFormat_data()
 {
     QTest::addColumn<QString>("format"); // the stored letter
     QTest::addColumn<QStringList>("boxes");
@@ -378,7 +378,7 @@ void FrmAddIn2Test::copyInEachFormat_data()
     QTest::newRow("no format checked") << "c" << example << QStringList{"clear"} << "";
 }
 
-void FrmAddIn2Test::copyInEachFormat()
+void ColorFinderWindowTest::copyInEachFormat()
 {
     QFETCH(QString, format);
     QFETCH(QStringList, boxes);
@@ -403,7 +403,7 @@ void FrmAddIn2Test::copyInEachFormat()
     QCOMPARE(box.title, "Pelk RBG color finder");
 }
 
-void FrmAddIn2Test::choosingAFormat()
+void ColorFinderWindowTest::choosingAFormat()
 {
     m_platform->settings.insert("Pelk Tulvane/Settings/Format", "B");
     load();
@@ -424,7 +424,7 @@ void FrmAddIn2Test::choosingAFormat()
     QVERIFY(ui().mnuRGB->Checked() && !ui().mnuHex->Checked());
 }
 
-void FrmAddIn2Test::settingsThatCannotBeSavedAreReportedOnce()
+void ColorFinderWindowTest::settingsThatCannotBeSavedAreReportedOnce()
 {
     m_platform->saveSettingError = Error(errDiskFull, QStringLiteral("Disk full: /home/u/settings.ini"));
     load();
@@ -445,7 +445,7 @@ void FrmAddIn2Test::settingsThatCannotBeSavedAreReportedOnce()
     QVERIFY(ui().mnuHex->Checked());
 }
 
-void FrmAddIn2Test::palette_data()
+void ColorFinderWindowTest::palette_data()
 {
     QTest::addColumn<std::optional<quint32>>("chosen");
     QTest::addColumn<QStringList>("boxes");
@@ -456,7 +456,7 @@ void FrmAddIn2Test::palette_data()
     QTest::newRow("cancel") << std::optional<quint32>() << QStringList{"10", "20", "30"};
 }
 
-void FrmAddIn2Test::palette()
+void ColorFinderWindowTest::palette()
 {
     QFETCH(std::optional<quint32>, chosen);
     QFETCH(QStringList, boxes);
@@ -488,7 +488,7 @@ void FrmAddIn2Test::palette()
     }
 }
 
-void FrmAddIn2Test::findCopySwitchAndReopen()
+void ColorFinderWindowTest::findCopySwitchAndReopen()
 {
     m_form->Show();
     auto &u = ui();
@@ -514,7 +514,7 @@ void FrmAddIn2Test::findCopySwitchAndReopen()
     QCOMPARE(m_form->BackColor(), 0x4080C0u);
 }
 
-void FrmAddIn2Test::exitHidesAndKeepsState()
+void ColorFinderWindowTest::exitHidesAndKeepsState()
 {
     RecordingConnect connect(*m_form);
     m_form->Show();
@@ -534,7 +534,7 @@ void FrmAddIn2Test::exitHidesAndKeepsState()
     QVERIFY(ui().mnuDecimal->Checked());
 }
 
-void FrmAddIn2Test::closeBoxSavesAndHides()
+void ColorFinderWindowTest::closeBoxSavesAndHides()
 {
     RecordingConnect connect(*m_form);
     m_form->Show();
@@ -546,7 +546,7 @@ void FrmAddIn2Test::closeBoxSavesAndHides()
     QCOMPARE(m_platform->setting("Color", "Blue"), "42");
 }
 
-void FrmAddIn2Test::minimiseAndRestoreRepaintAndSave()
+void ColorFinderWindowTest::minimiseAndRestoreRepaintAndSave()
 {
     m_form->Show();
     ui().Text2->setText("5");
@@ -558,7 +558,7 @@ void FrmAddIn2Test::minimiseAndRestoreRepaintAndSave()
     QCOMPARE(m_platform->setting("Color", "Green"), "6");
 }
 
-void FrmAddIn2Test::quickHelp()
+void ColorFinderWindowTest::quickHelp()
 {
     load();
     ui().mnuHelp->trigger();
@@ -575,7 +575,7 @@ void FrmAddIn2Test::quickHelp()
     QCOMPARE(lines[11], "4.  Paste the color into your code");
 }
 
-void FrmAddIn2Test::helpNumbers_data()
+void ColorFinderWindowTest::helpNumbers_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("topic");
@@ -591,7 +591,7 @@ void FrmAddIn2Test::helpNumbers_data()
     QTest::newRow("a label: the window's topic") << "Label2" << 300;
 }
 
-void FrmAddIn2Test::helpNumbers()
+void ColorFinderWindowTest::helpNumbers()
 {
     QFETCH(QString, control);
     QFETCH(int, topic);
@@ -622,7 +622,7 @@ void FrmAddIn2Test::helpNumbers()
     QCOMPARE(m_platform->helpCalls.last().data.toInt(), topic);
 }
 
-void FrmAddIn2Test::tabOrderFollowsThePanel()
+void ColorFinderWindowTest::tabOrderFollowsThePanel()
 {
     load();
     QStringList order;
@@ -638,7 +638,7 @@ void FrmAddIn2Test::tabOrderFollowsThePanel()
     QCOMPARE(order.mid(0, expected.size()), expected);
 }
 
-void FrmAddIn2Test::aboutBox()
+void ColorFinderWindowTest::aboutBox()
 {
     m_form->Show();
     ui().MnuAbout->trigger();
@@ -653,5 +653,5 @@ void FrmAddIn2Test::aboutBox()
     about.Unload();
 }
 
-PELK_TEST_MAIN(FrmAddIn2Test)
-#include "tst_frmaddin2.moc"
+PELK_TEST_MAIN(ColorFinderWindowTest)
+#include "tst_colorfinderwindow.moc"

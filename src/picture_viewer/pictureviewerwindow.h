@@ -3,6 +3,8 @@
 // file list, a full-height view, and copying of a file's full path.
 #pragma once
 
+#include "pictureviewerwindow_controls.h"
+
 #include "forms/controls.h"
 #include "forms/controltable.h"
 #include "forms/filelists.h"
@@ -15,7 +17,7 @@
 
 namespace pelk {
 
-class frmAddIn3 : public forms::Form {
+class PictureViewerWindow : public forms::Form {
     Q_OBJECT
 public:
     // The services this window uses.
@@ -27,31 +29,13 @@ public:
         Pictures &pictures;
         Services(const pelk::Services &all) : app(all.app), help(all.help), boxes(all.boxes), clipboard(all.clipboard), pictures(all.pictures) {}
     };
-    explicit frmAddIn3(const Services &services, QObject *parent = nullptr);
+    explicit PictureViewerWindow(const Services &services, QObject *parent = nullptr);
 
+    // The controls and menu entries of pictureviewerwindow_controls.h, each typed by its kind.
     struct Ui {
-        forms::DirListBox *Dir1 = nullptr;
-        forms::DriveListBox *Drive1 = nullptr;
-        forms::FileListBox *File1 = nullptr;
-        forms::ImageBox *Image1 = nullptr;
-        forms::CommandButton *cmdSuper = nullptr;
-        forms::CommandButton *Command1 = nullptr;
-        forms::Label *Label1 = nullptr;
-        forms::Label *Label2 = nullptr;
-        forms::UpDown *UpDown1 = nullptr;
-        forms::CommandButton *cmdScan = nullptr;
-        forms::CommandButton *cmdRestore = nullptr;
-        forms::Timer *Timer1 = nullptr;
-        forms::Line *Line2 = nullptr;
-        forms::Line *Line1 = nullptr;
-        forms::MenuItem *mnuOptions = nullptr;
-        forms::MenuItem *mnuPathFinder = nullptr;
-        forms::MenuItem *mnuExit = nullptr;
-        forms::MenuItem *mnuhlp = nullptr;
-        forms::MenuItem *mnuhelp = nullptr;
-        forms::MenuItem *mnuAbout = nullptr;
-        forms::MenuItem *mnuContextHelp = nullptr;
+        PELK_FORMS_UI(PELK_PICTURE_VIEWER_CONTROLS, PELK_PICTURE_VIEWER_MENUS)
     };
+
     Ui &ui()
     {
         ensureLoaded();
@@ -70,12 +54,14 @@ public:
     // The help context of the window and of its menu entries.
     static constexpr int kMenuHelpContext = 400;
 
-    // The window's controls and menus (frmaddin3_controls.cpp).
+    // The window's controls and menus (pictureviewerwindow_controls.cpp).
     static const forms::FormDesign &formDesign();
 
 protected:
     void createControls(forms::FormWindow *window) override;
     void releaseControls() override { m_ui.reset(); }
+    // Connects each handler to its control's event.
+    void connectHandlers(Ui &u);
     void Form_Load() override;
     void Form_Unload(bool &cancel) override;
 

@@ -1,4 +1,4 @@
-#include "frmaddin.h"
+#include "msgboxwizardwindow.h"
 
 #include "msgboxcode.h"
 #include "wizard_files/wizard_files.h"
@@ -67,30 +67,19 @@ void fitCaption(QAbstractButton *button, bool exclusive, int right)
 
 } // namespace
 
-frmAddIn::frmAddIn(const Services &services, QObject *parent)
+MsgBoxWizardWindow::MsgBoxWizardWindow(const Services &services, QObject *parent)
     : forms::Form(services.app, services.help, parent), m_services(services), CommonDialog1(services.dialogs) {}
 
-frmAddIn::~frmAddIn() = default;
+MsgBoxWizardWindow::~MsgBoxWizardWindow() = default;
 
-void frmAddIn::createControls(forms::FormWindow *window)
+void MsgBoxWizardWindow::createControls(forms::FormWindow *window)
 {
     const forms::Controls c = forms::build(window, formDesign());
     window->setWindowIcon(programIcon());
     CommonDialog1.setOwner(window);
     m_ui = std::make_unique<Ui>();
     Ui &u = *m_ui;
-    // Each Ui member takes the control of its own name.
-#define PICK(member) c.pick(u.member, #member)
-    PICK(Frame1); PICK(Frame2); PICK(Frame3); PICK(Frame5); PICK(Frame12); PICK(Option1); PICK(Option2);
-    PICK(Option3); PICK(Option4); PICK(Option5); PICK(Option12); PICK(Option13); PICK(Option14); PICK(Option15);
-    PICK(Option16); PICK(Option17); PICK(Option18); PICK(Option19); PICK(Option20); PICK(Option21); PICK(Option22);
-    PICK(Option23); PICK(Option24); PICK(Option25); PICK(Option26); PICK(Option27); PICK(Option28); PICK(Option29);
-    PICK(Option30); PICK(Option31); PICK(Option32); PICK(Check1); PICK(Check2); PICK(Check3); PICK(Label1);
-    PICK(Label2); PICK(Label3); PICK(Text1); PICK(Text2); PICK(Text3); PICK(commandTest); PICK(Commandcopy);
-    PICK(Command1); PICK(Line1); PICK(Line2); PICK(mnuFile); PICK(mnuNew); PICK(mnuOpen); PICK(mnuSave); PICK(bar5);
-    PICK(mnuOptions); PICK(bar); PICK(mnuExit); PICK(mnuhlp); PICK(mnuQuickHelp); PICK(mnuHelpContents);
-    PICK(mnuHelp); PICK(mnuHelpOnHelp); PICK(bar1); PICK(mnuAbout);
-#undef PICK
+    u.pick(c);
     u.helpColumn = c.group<forms::OptionButton>(kHelpColumn);
 
     // Captions beside an indicator wrap, and may widen their control: in the
@@ -108,19 +97,60 @@ void frmAddIn::createControls(forms::FormWindow *window)
         label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     u.Label3->resize(u.Label3->width(), std::max(u.Label3->height(), u.Label3->heightForWidth(u.Label3->width())));
 
-    forms::connectHandlers(*this, c);
+    connectHandlers(u);
 }
 
-void frmAddIn::releaseControls()
+void MsgBoxWizardWindow::releaseControls()
 {
     CommonDialog1.setOwner(nullptr);
     m_ui.reset();
 }
 
+void MsgBoxWizardWindow::connectHandlers(Ui &u)
+{
+    connect(u.Option1, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option1_Click);
+    connect(u.Option2, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option2_Click);
+    connect(u.Option3, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option3_Click);
+    connect(u.Option4, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option4_Click);
+    connect(u.Option5, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option5_Click);
+    connect(u.Option12, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option12_Click);
+    connect(u.Option13, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option13_Click);
+    connect(u.Option14, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option14_Click);
+    connect(u.Option15, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option15_Click);
+    connect(u.Option16, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option16_Click);
+    connect(u.Option17, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option17_Click);
+    connect(u.Option18, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option18_Click);
+    connect(u.Option19, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option19_Click);
+    connect(u.Option20, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option20_Click);
+    connect(u.Option21, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option21_Click);
+    connect(u.Option22, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option22_Click);
+    connect(u.Option23, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option23_Click);
+    connect(u.Option24, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option24_Click);
+    connect(u.Option25, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option25_Click);
+    connect(u.Option26, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option26_Click);
+    connect(u.Option27, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option27_Click);
+    connect(u.Option28, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option28_Click);
+    connect(u.Option29, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option29_Click);
+    connect(u.Option30, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option30_Click);
+    connect(u.Check1, &forms::CheckBox::Click, this, &MsgBoxWizardWindow::Check1_Click);
+    connect(u.commandTest, &forms::CommandButton::Click, this, &MsgBoxWizardWindow::CommandTest_Click);
+    connect(u.Commandcopy, &forms::CommandButton::Click, this, &MsgBoxWizardWindow::Commandcopy_Click);
+    connect(u.Command1, &forms::CommandButton::Click, this, &MsgBoxWizardWindow::Command1_Click);
+    connect(u.mnuNew, &forms::MenuItem::Click, this, &MsgBoxWizardWindow::mnuNew_Click);
+    connect(u.mnuOpen, &forms::MenuItem::Click, this, &MsgBoxWizardWindow::mnuOpen_Click);
+    connect(u.mnuSave, &forms::MenuItem::Click, this, &MsgBoxWizardWindow::mnuSave_Click);
+    connect(u.mnuExit, &forms::MenuItem::Click, this, &MsgBoxWizardWindow::mnuExit_Click);
+    connect(u.mnuQuickHelp, &forms::MenuItem::Click, this, &MsgBoxWizardWindow::mnuQuickHelp_Click);
+    connect(u.mnuHelpContents, &forms::MenuItem::Click, this, &MsgBoxWizardWindow::mnuHelpContents_Click);
+    connect(u.mnuHelp, &forms::MenuItem::Click, this, &MsgBoxWizardWindow::mnuhelp_Click);
+    connect(u.mnuHelpOnHelp, &forms::MenuItem::Click, this, &MsgBoxWizardWindow::mnuHelpOnHelp_Click);
+    connect(u.mnuAbout, &forms::MenuItem::Click, this, &MsgBoxWizardWindow::mnuAbout_Click);
+}
+
 // ---------------------------------------------------------------------------
 // Load and unload.
 
-void frmAddIn::Form_Load()
+void MsgBoxWizardWindow::Form_Load()
 {
     ButtonsSum = 0;
     showHelpColumn(false);
@@ -144,7 +174,7 @@ void frmAddIn::Form_Load()
     m_ui->Text2->limitLength(1024);
 }
 
-void frmAddIn::Form_Unload(bool &)
+void MsgBoxWizardWindow::Form_Unload(bool &)
 {
     requestHide();
 }
@@ -152,38 +182,38 @@ void frmAddIn::Form_Unload(bool &)
 // ---------------------------------------------------------------------------
 // Options.
 
-void frmAddIn::setStyle(short value, const QString &name)
+void MsgBoxWizardWindow::setStyle(short value, const QString &name)
 {
     StyleValue = value;
     StyleName = name;
 }
 
-void frmAddIn::Option1_Click()
+void MsgBoxWizardWindow::Option1_Click()
 {
     setStyle(0, QStringLiteral("0"));
 }
 
-void frmAddIn::Option2_Click()
+void MsgBoxWizardWindow::Option2_Click()
 {
     setStyle(mb::vbCritical, QStringLiteral("vbCritical"));
 }
 
-void frmAddIn::Option3_Click()
+void MsgBoxWizardWindow::Option3_Click()
 {
     setStyle(mb::vbQuestion, QStringLiteral("vbQuestion"));
 }
 
-void frmAddIn::Option4_Click()
+void MsgBoxWizardWindow::Option4_Click()
 {
     setStyle(mb::vbExclamation, QStringLiteral("vbExclamation"));
 }
 
-void frmAddIn::Option5_Click()
+void MsgBoxWizardWindow::Option5_Click()
 {
     setStyle(mb::vbInformation, QStringLiteral("vbInformation"));
 }
 
-void frmAddIn::chooseDefaultButton(short buttonSet, int position)
+void MsgBoxWizardWindow::chooseDefaultButton(short buttonSet, int position)
 {
     DefaultButtonValue = short(position * mb::vbDefaultButton2);
     DefaultButtonName = defaultButtonName(position);
@@ -192,27 +222,27 @@ void frmAddIn::chooseDefaultButton(short buttonSet, int position)
     ResponseComment = responseComment(buttonSet);
 }
 
-void frmAddIn::Option13_Click() { chooseDefaultButton(mb::vbOKOnly, 0); }
-void frmAddIn::Option12_Click() { chooseDefaultButton(mb::vbOKOnly, 1); }
-void frmAddIn::Option14_Click() { chooseDefaultButton(mb::vbOKCancel, 0); }
-void frmAddIn::Option15_Click() { chooseDefaultButton(mb::vbOKCancel, 1); }
-void frmAddIn::Option16_Click() { chooseDefaultButton(mb::vbOKCancel, 2); }
-void frmAddIn::Option20_Click() { chooseDefaultButton(mb::vbAbortRetryIgnore, 0); }
-void frmAddIn::Option19_Click() { chooseDefaultButton(mb::vbAbortRetryIgnore, 1); }
-void frmAddIn::Option18_Click() { chooseDefaultButton(mb::vbAbortRetryIgnore, 2); }
-void frmAddIn::Option17_Click() { chooseDefaultButton(mb::vbAbortRetryIgnore, 3); }
-void frmAddIn::Option24_Click() { chooseDefaultButton(mb::vbYesNoCancel, 0); }
-void frmAddIn::Option23_Click() { chooseDefaultButton(mb::vbYesNoCancel, 1); }
-void frmAddIn::Option22_Click() { chooseDefaultButton(mb::vbYesNoCancel, 2); }
-void frmAddIn::Option21_Click() { chooseDefaultButton(mb::vbYesNoCancel, 3); }
-void frmAddIn::Option27_Click() { chooseDefaultButton(mb::vbYesNo, 0); }
-void frmAddIn::Option26_Click() { chooseDefaultButton(mb::vbYesNo, 1); }
-void frmAddIn::Option25_Click() { chooseDefaultButton(mb::vbYesNo, 2); }
-void frmAddIn::Option30_Click() { chooseDefaultButton(mb::vbRetryCancel, 0); }
-void frmAddIn::Option29_Click() { chooseDefaultButton(mb::vbRetryCancel, 1); }
-void frmAddIn::Option28_Click() { chooseDefaultButton(mb::vbRetryCancel, 2); }
+void MsgBoxWizardWindow::Option13_Click() { chooseDefaultButton(mb::vbOKOnly, 0); }
+void MsgBoxWizardWindow::Option12_Click() { chooseDefaultButton(mb::vbOKOnly, 1); }
+void MsgBoxWizardWindow::Option14_Click() { chooseDefaultButton(mb::vbOKCancel, 0); }
+void MsgBoxWizardWindow::Option15_Click() { chooseDefaultButton(mb::vbOKCancel, 1); }
+void MsgBoxWizardWindow::Option16_Click() { chooseDefaultButton(mb::vbOKCancel, 2); }
+void MsgBoxWizardWindow::Option20_Click() { chooseDefaultButton(mb::vbAbortRetryIgnore, 0); }
+void MsgBoxWizardWindow::Option19_Click() { chooseDefaultButton(mb::vbAbortRetryIgnore, 1); }
+void MsgBoxWizardWindow::Option18_Click() { chooseDefaultButton(mb::vbAbortRetryIgnore, 2); }
+void MsgBoxWizardWindow::Option17_Click() { chooseDefaultButton(mb::vbAbortRetryIgnore, 3); }
+void MsgBoxWizardWindow::Option24_Click() { chooseDefaultButton(mb::vbYesNoCancel, 0); }
+void MsgBoxWizardWindow::Option23_Click() { chooseDefaultButton(mb::vbYesNoCancel, 1); }
+void MsgBoxWizardWindow::Option22_Click() { chooseDefaultButton(mb::vbYesNoCancel, 2); }
+void MsgBoxWizardWindow::Option21_Click() { chooseDefaultButton(mb::vbYesNoCancel, 3); }
+void MsgBoxWizardWindow::Option27_Click() { chooseDefaultButton(mb::vbYesNo, 0); }
+void MsgBoxWizardWindow::Option26_Click() { chooseDefaultButton(mb::vbYesNo, 1); }
+void MsgBoxWizardWindow::Option25_Click() { chooseDefaultButton(mb::vbYesNo, 2); }
+void MsgBoxWizardWindow::Option30_Click() { chooseDefaultButton(mb::vbRetryCancel, 0); }
+void MsgBoxWizardWindow::Option29_Click() { chooseDefaultButton(mb::vbRetryCancel, 1); }
+void MsgBoxWizardWindow::Option28_Click() { chooseDefaultButton(mb::vbRetryCancel, 2); }
 
-void frmAddIn::showHelpColumn(bool shown)
+void MsgBoxWizardWindow::showHelpColumn(bool shown)
 {
     Ui &u = *m_ui;
     if (shown) {
@@ -227,12 +257,12 @@ void frmAddIn::showHelpColumn(bool shown)
     }
 }
 
-void frmAddIn::Check1_Click()
+void MsgBoxWizardWindow::Check1_Click()
 {
     showHelpColumn(m_ui->Check1->Value() != 0);
 }
 
-void frmAddIn::resolveOptions()
+void MsgBoxWizardWindow::resolveOptions()
 {
     const Ui &u = *m_ui;
     const bool help = u.Check1->Value() != 0;
@@ -254,14 +284,14 @@ void frmAddIn::resolveOptions()
 // ---------------------------------------------------------------------------
 // Test and Copy.
 
-void frmAddIn::showTooLong()
+void MsgBoxWizardWindow::showTooLong()
 {
     m_services.boxes.MsgBox(QStringLiteral("You Have Exceeded the maximum number of charters allowed") + kCR
                           + QStringLiteral("they are 14 lines of 58 charters of approximately 840 charters."),
                       mb::vbInformation + mb::vbMsgBoxHelpButton, QString(), app().HelpFile, 5);
 }
 
-void frmAddIn::CommandTest_Click()
+void MsgBoxWizardWindow::CommandTest_Click()
 {
     Ui &u = *m_ui;
     if (u.Text2->Text().isEmpty())
@@ -286,7 +316,7 @@ void frmAddIn::CommandTest_Click()
     m_testedWithTitle = !title.isEmpty();
 }
 
-void frmAddIn::Commandcopy_Click()
+void MsgBoxWizardWindow::Commandcopy_Click()
 {
     Ui &u = *m_ui;
     if (MinimalCode.isEmpty())
@@ -320,7 +350,7 @@ void frmAddIn::Commandcopy_Click()
     NamedCode.clear();
 }
 
-void frmAddIn::Command1_Click()
+void MsgBoxWizardWindow::Command1_Click()
 {
     Hide();
 }
@@ -328,29 +358,29 @@ void frmAddIn::Command1_Click()
 // ---------------------------------------------------------------------------
 // Menus.
 
-void frmAddIn::mnuNew_Click()
+void MsgBoxWizardWindow::mnuNew_Click()
 {
     m_ui->Text1->setText(QString());
     m_ui->Text2->setText(QString());
 }
 
-void frmAddIn::mnuOpen_Click()
+void MsgBoxWizardWindow::mnuOpen_Click()
 {
     wizard_files::Open({app(), m_services.boxes, m_services.dialogs}, CommonDialog1, {m_ui->Text1, m_ui->Text2},
                        QStringLiteral("Text Files *.txt|*.txt"));
 }
 
-void frmAddIn::mnuSave_Click()
+void MsgBoxWizardWindow::mnuSave_Click()
 {
     wizard_files::Save({app(), m_services.boxes, m_services.dialogs}, CommonDialog1, {m_ui->Text1, m_ui->Text2}, QStringLiteral("*.txt|*.txt"));
 }
 
-void frmAddIn::mnuExit_Click()
+void MsgBoxWizardWindow::mnuExit_Click()
 {
     requestHide();
 }
 
-void frmAddIn::mnuQuickHelp_Click()
+void MsgBoxWizardWindow::mnuQuickHelp_Click()
 {
     const QStringList lines = {
         QStringLiteral("1. Select the icon,options,button you want as default."),
@@ -371,23 +401,23 @@ void frmAddIn::mnuQuickHelp_Click()
     m_services.boxes.MsgBox(lines.join(kCR), mb::vbMsgBoxHelpButton, QString(), app().HelpFile, 2);
 }
 
-void frmAddIn::mnuHelpContents_Click()
+void MsgBoxWizardWindow::mnuHelpContents_Click()
 {
     m_helpResult = help().show(window(), app().helpFilePath(), help::HELP_TAB, 1);
 }
 
-void frmAddIn::mnuhelp_Click()
+void MsgBoxWizardWindow::mnuhelp_Click()
 {
     m_helpResult =
         help().show(window(), app().helpFilePath(), help::HELP_PARTIALKEY, QStringLiteral(""));
 }
 
-void frmAddIn::mnuHelpOnHelp_Click()
+void MsgBoxWizardWindow::mnuHelpOnHelp_Click()
 {
     m_helpResult = help().show(window(), app().helpFilePath(), help::HELP_HELPONHELP, 1);
 }
 
-void frmAddIn::mnuAbout_Click()
+void MsgBoxWizardWindow::mnuAbout_Click()
 {
     frmAboutM::instance(app(), help()).Show();
 }

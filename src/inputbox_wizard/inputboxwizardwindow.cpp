@@ -1,4 +1,4 @@
-#include "frmaddin1.h"
+#include "inputboxwizardwindow.h"
 
 #include "inputboxcode.h"
 
@@ -37,39 +37,48 @@ QString quickHelpMessage()
 
 } // namespace
 
-frmAddIn1::frmAddIn1(const Services &services, QObject *parent)
+InputBoxWizardWindow::InputBoxWizardWindow(const Services &services, QObject *parent)
     : forms::Form(services.app, services.help, parent), m_services(services) {}
 
-void frmAddIn1::createControls(forms::FormWindow *window)
+void InputBoxWizardWindow::createControls(forms::FormWindow *window)
 {
     const forms::Controls c = forms::build(window, formDesign());
     window->setWindowIcon(programIcon());
     m_ui = std::make_unique<Ui>();
     Ui &u = *m_ui;
-    // Each Ui member takes the control of its own name.
-#define PICK(member) c.pick(u.member, #member)
-    PICK(CommandExit); PICK(Text1); PICK(Text2); PICK(Text3); PICK(Command2); PICK(CommandTest); PICK(Line2);
-    PICK(Line1); PICK(Label1); PICK(Label2); PICK(Label3); PICK(mnuFile); PICK(mnuNew); PICK(mnuOpenFile);
-    PICK(mnuSaveFile); PICK(mnuExit); PICK(mnumainHelp); PICK(mnuInputHllp); PICK(MnuAbout); PICK(mnuContextHelp);
-#undef PICK
+    u.pick(c);
     u.CommonDialog1 = std::make_unique<CommonDialog>(m_services.dialogs, window);
-    forms::connectHandlers(*this, c);
+    connectHandlers(u);
 }
 
-void frmAddIn1::Form_Load()
+void InputBoxWizardWindow::connectHandlers(Ui &u)
+{
+    connect(u.CommandTest, &forms::CommandButton::Click, this, &InputBoxWizardWindow::CommandTest_Click);
+    connect(u.Command2, &forms::CommandButton::Click, this, &InputBoxWizardWindow::Command2_Click);
+    connect(u.CommandExit, &forms::CommandButton::Click, this, &InputBoxWizardWindow::CommandExit_Click);
+    connect(u.mnuNew, &forms::MenuItem::Click, this, &InputBoxWizardWindow::mnuNew_Click);
+    connect(u.mnuOpenFile, &forms::MenuItem::Click, this, &InputBoxWizardWindow::mnuOpenFile_Click);
+    connect(u.mnuSaveFile, &forms::MenuItem::Click, this, &InputBoxWizardWindow::mnuSaveFile_Click);
+    connect(u.mnuExit, &forms::MenuItem::Click, this, &InputBoxWizardWindow::mnuExit_Click);
+    connect(u.mnuInputHllp, &forms::MenuItem::Click, this, &InputBoxWizardWindow::mnuInputHllp_Click);
+    connect(u.MnuAbout, &forms::MenuItem::Click, this, &InputBoxWizardWindow::mnuAbout_Click);
+    connect(u.mnuContextHelp, &forms::MenuItem::Click, this, &InputBoxWizardWindow::mnuContextHelp_Click);
+}
+
+void InputBoxWizardWindow::Form_Load()
 {
     // Centred on the screen at every load.
     centerFrame(window());
 }
 
-void frmAddIn1::Build_Copy()
+void InputBoxWizardWindow::Build_Copy()
 {
     const Ui &u = ui();
     InputTail = inputbox::inputTail(u.Text1->Text(), u.Text3->Text());
     InputCode = inputbox::inputCode(u.Text2->Text(), InputTail);
 }
 
-void frmAddIn1::CommandTest_Click()
+void InputBoxWizardWindow::CommandTest_Click()
 {
     const Ui &u = ui();
     const QString message = u.Text2->Text();
@@ -81,7 +90,7 @@ void frmAddIn1::CommandTest_Click()
     m_services.boxes.InputBox(message, inputbox::testTitle(u.Text1->Text()), u.Text3->Text());
 }
 
-void frmAddIn1::Command2_Click()
+void InputBoxWizardWindow::Command2_Click()
 {
     if (inputbox::messageTooLong(ui().Text2->Text())) {
         m_services.boxes.MsgBox(inputbox::copyRefusal(), mb::vbCritical);
@@ -94,12 +103,12 @@ void frmAddIn1::Command2_Click()
     m_services.boxes.MsgBox(copiedMessage(), mb::vbInformation, QStringLiteral("Pelk Input box formatter"));
 }
 
-void frmAddIn1::CommandExit_Click()
+void InputBoxWizardWindow::CommandExit_Click()
 {
     mnuExit_Click();
 }
 
-void frmAddIn1::mnuExit_Click()
+void InputBoxWizardWindow::mnuExit_Click()
 {
     // Hidden through the connection so it knows the tool is closed; the
     // fields keep their text.
@@ -107,12 +116,12 @@ void frmAddIn1::mnuExit_Click()
         Hide();
 }
 
-void frmAddIn1::Form_Unload(bool &)
+void InputBoxWizardWindow::Form_Unload(bool &)
 {
     requestHide();
 }
 
-void frmAddIn1::mnuNew_Click()
+void InputBoxWizardWindow::mnuNew_Click()
 {
     const Ui &u = ui();
     u.Text1->setText(QString());
@@ -120,13 +129,13 @@ void frmAddIn1::mnuNew_Click()
     u.Text3->setText(QString());
 }
 
-void frmAddIn1::mnuOpenFile_Click()
+void InputBoxWizardWindow::mnuOpenFile_Click()
 {
     const Ui &u = ui();
     wizard_files::Open({app(), m_services.boxes, m_services.dialogs}, *u.CommonDialog1, {u.Text1, u.Text2}, QStringLiteral("Text Files *.txt|*.txt"));
 }
 
-void frmAddIn1::mnuSaveFile_Click()
+void InputBoxWizardWindow::mnuSaveFile_Click()
 {
     // The default answer is not kept: only the message and, as the file's
     // name, the title.
@@ -135,12 +144,12 @@ void frmAddIn1::mnuSaveFile_Click()
                        [this](int answer) { MsgBoxResult = answer; });
 }
 
-void frmAddIn1::mnuInputHllp_Click()
+void InputBoxWizardWindow::mnuInputHllp_Click()
 {
     m_services.boxes.MsgBox(quickHelpMessage(), mb::vbOKOnly, QStringLiteral("Pelk Input Box Wizard Quick Help"));
 }
 
-void frmAddIn1::mnuAbout_Click()
+void InputBoxWizardWindow::mnuAbout_Click()
 {
     frmAboutI &about = frmAboutI::instance(app(), help());
     about.ui().lblDescription[0]->setVisible(true);
@@ -149,7 +158,7 @@ void frmAddIn1::mnuAbout_Click()
     about.Show();
 }
 
-void frmAddIn1::mnuContextHelp_Click()
+void InputBoxWizardWindow::mnuContextHelp_Click()
 {
     WhatsThisMode();
 }

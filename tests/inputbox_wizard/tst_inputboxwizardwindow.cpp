@@ -3,7 +3,7 @@
 // help viewer, the files and the connection.
 #include "about/aboutbox.h"
 #include "about/maker.h"
-#include "inputbox_wizard/frmaddin1.h"
+#include "inputbox_wizard/inputboxwizardwindow.h"
 #include "platform/fakeservices.h"
 #include "testmain.h"
 
@@ -22,7 +22,7 @@ const QString kComment = QStringLiteral("'resInputBox  '' = vbCancel Else is use
 // The connection as the window sees it: a hide request hides the window.
 class RecordingConnect {
 public:
-    explicit RecordingConnect(frmAddIn1 &window)
+    explicit RecordingConnect(InputBoxWizardWindow &window)
     {
         QObject::connect(&window, &forms::Form::hideRequested, &window, [this, &window] {
             calls << QStringLiteral("Hide1");
@@ -34,7 +34,7 @@ public:
 
 struct Wizard {
     FakeServices platform;
-    frmAddIn1 form{platform.services()};
+    InputBoxWizardWindow form{platform.services()};
     RecordingConnect connection{form};
     QTemporaryDir folder;
 
@@ -43,7 +43,7 @@ struct Wizard {
         platform.app.Path = folder.path();
         form.Show();
     }
-    frmAddIn1::Ui &ui() { return form.ui(); }
+    InputBoxWizardWindow::Ui &ui() { return form.ui(); }
 
     // Types the three fields as a user does; "\n" in the message is Enter.
     void type(const QString &title, const QString &message, const QString &defaultAnswer)
@@ -76,7 +76,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-class FrmAddIn1Test : public QObject {
+class InputBoxWizardWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void copyPutsCodeAndComment_data();
@@ -105,7 +105,7 @@ private slots:
     void about();
 };
 
-void FrmAddIn1Test::copyPutsCodeAndComment_data()
+void InputBoxWizardWindowTest::copyPutsCodeAndComment_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("message");
@@ -124,7 +124,7 @@ void FrmAddIn1Test::copyPutsCodeAndComment_data()
         << QStringLiteral("resInputBox = InputBox (\"Say \"\"hi\"\"\",\"A \"\"B\"\"\",\"\"\"\")");
 }
 
-void FrmAddIn1Test::copyPutsCodeAndComment()
+void InputBoxWizardWindowTest::copyPutsCodeAndComment()
 {
     QFETCH(QString, title);
     QFETCH(QString, message);
@@ -148,7 +148,7 @@ void FrmAddIn1Test::copyPutsCodeAndComment()
     QVERIFY(w.platform.inputBoxes.isEmpty());
 }
 
-void FrmAddIn1Test::testShowsTheRealInputBox_data()
+void InputBoxWizardWindowTest::testShowsTheRealInputBox_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("message");
@@ -167,7 +167,7 @@ void FrmAddIn1Test::testShowsTheRealInputBox_data()
                                         << QStringLiteral("\"") << QStringLiteral("a\"b");
 }
 
-void FrmAddIn1Test::testShowsTheRealInputBox()
+void InputBoxWizardWindowTest::testShowsTheRealInputBox()
 {
     QFETCH(QString, title);
     QFETCH(QString, message);
@@ -190,7 +190,7 @@ void FrmAddIn1Test::testShowsTheRealInputBox()
     QVERIFY(w.platform.clipboardLog.isEmpty());
 }
 
-void FrmAddIn1Test::lengthRefusals_data()
+void InputBoxWizardWindowTest::lengthRefusals_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("message");
@@ -215,7 +215,7 @@ void FrmAddIn1Test::lengthRefusals_data()
     QTest::newRow("Copy 70000, past 16 bits") << "Copy" << huge << copyRefusal;
 }
 
-void FrmAddIn1Test::lengthRefusals()
+void InputBoxWizardWindowTest::lengthRefusals()
 {
     QFETCH(QString, command);
     QFETCH(QString, message);
@@ -237,7 +237,7 @@ void FrmAddIn1Test::lengthRefusals()
     QCOMPARE(w.ui().Text2->Text(), message);
 }
 
-void FrmAddIn1Test::newClearsAllThreeFields()
+void InputBoxWizardWindowTest::newClearsAllThreeFields()
 {
     Wizard w;
     w.type(QStringLiteral("Name"), QStringLiteral("Enter\nyour name"), QStringLiteral("Bob"));
@@ -249,7 +249,7 @@ void FrmAddIn1Test::newClearsAllThreeFields()
     QCOMPARE(w.platform.clipboard, QStringLiteral("resInputBox = InputBox (\"\",App.Title,\"\")\r") + kComment);
 }
 
-void FrmAddIn1Test::typedLengthOfTitleAndDefault()
+void InputBoxWizardWindowTest::typedLengthOfTitleAndDefault()
 {
     Wizard w;
     const QString forty(40, QLatin1Char('t'));
@@ -266,7 +266,7 @@ void FrmAddIn1Test::typedLengthOfTitleAndDefault()
     QCOMPARE(w.ui().Text1->Text(), QString(39, QLatin1Char('t')));
 }
 
-void FrmAddIn1Test::openKeepsTheDefaultAnswer_data()
+void InputBoxWizardWindowTest::openKeepsTheDefaultAnswer_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("title");
@@ -278,7 +278,7 @@ void FrmAddIn1Test::openKeepsTheDefaultAnswer_data()
         << QStringLiteral("A title far longer than thirty-two letters");
 }
 
-void FrmAddIn1Test::openKeepsTheDefaultAnswer()
+void InputBoxWizardWindowTest::openKeepsTheDefaultAnswer()
 {
     QFETCH(QString, fileName);
     QFETCH(QString, title);
@@ -297,7 +297,7 @@ void FrmAddIn1Test::openKeepsTheDefaultAnswer()
     QVERIFY(w.platform.msgBoxes.isEmpty());
 }
 
-void FrmAddIn1Test::saveWritesMessageOnly_data()
+void InputBoxWizardWindowTest::saveWritesMessageOnly_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("exists");
@@ -314,7 +314,7 @@ void FrmAddIn1Test::saveWritesMessageOnly_data()
                                  << QByteArray("old\r\n");
 }
 
-void FrmAddIn1Test::saveWritesMessageOnly()
+void InputBoxWizardWindowTest::saveWritesMessageOnly()
 {
     QFETCH(QString, title);
     QFETCH(bool, exists);
@@ -357,7 +357,7 @@ void FrmAddIn1Test::saveWritesMessageOnly()
     QCOMPARE(w.ui().Text3->Text(), QStringLiteral("kept"));
 }
 
-void FrmAddIn1Test::dialogKeepsCancelErrorWhileLoaded_data()
+void InputBoxWizardWindowTest::dialogKeepsCancelErrorWhileLoaded_data()
 {
     QTest::addColumn<bool>("saveFirst");
     QTest::addColumn<bool>("unloadBetween");
@@ -367,7 +367,7 @@ void FrmAddIn1Test::dialogKeepsCancelErrorWhileLoaded_data()
     QTest::newRow("an unload gives a fresh dialog") << true << true << false;
 }
 
-void FrmAddIn1Test::dialogKeepsCancelErrorWhileLoaded()
+void InputBoxWizardWindowTest::dialogKeepsCancelErrorWhileLoaded()
 {
     QFETCH(bool, saveFirst);
     QFETCH(bool, unloadBetween);
@@ -385,7 +385,7 @@ void FrmAddIn1Test::dialogKeepsCancelErrorWhileLoaded()
     }
 }
 
-void FrmAddIn1Test::controlHelpTopics_data()
+void InputBoxWizardWindowTest::controlHelpTopics_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("topic"); // 0: none
@@ -398,7 +398,7 @@ void FrmAddIn1Test::controlHelpTopics_data()
     QTest::newRow("a label has none") << QStringLiteral("Label1") << 0;
 }
 
-void FrmAddIn1Test::controlHelpTopics()
+void InputBoxWizardWindowTest::controlHelpTopics()
 {
     QFETCH(QString, control);
     QFETCH(int, topic);
@@ -433,7 +433,7 @@ void FrmAddIn1Test::controlHelpTopics()
     }
 }
 
-void FrmAddIn1Test::menuHelpTopics_data()
+void InputBoxWizardWindowTest::menuHelpTopics_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("item"); // empty: F1 on the highlighted title
@@ -446,7 +446,7 @@ void FrmAddIn1Test::menuHelpTopics_data()
     QTest::newRow("Help title has none") << QStringLiteral("mnumainHelp") << QString() << 0;
 }
 
-void FrmAddIn1Test::menuHelpTopics()
+void InputBoxWizardWindowTest::menuHelpTopics()
 {
     QFETCH(QString, title);
     QFETCH(QString, item);
@@ -474,7 +474,7 @@ void FrmAddIn1Test::menuHelpTopics()
     }
 }
 
-void FrmAddIn1Test::exitKeepsFieldsCloseBoxEmptiesThem_data()
+void InputBoxWizardWindowTest::exitKeepsFieldsCloseBoxEmptiesThem_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("keepsFields");
@@ -483,7 +483,7 @@ void FrmAddIn1Test::exitKeepsFieldsCloseBoxEmptiesThem_data()
     QTest::newRow("close box") << QStringLiteral("close") << false;
 }
 
-void FrmAddIn1Test::exitKeepsFieldsCloseBoxEmptiesThem()
+void InputBoxWizardWindowTest::exitKeepsFieldsCloseBoxEmptiesThem()
 {
     QFETCH(QString, how);
     QFETCH(bool, keepsFields);
@@ -508,7 +508,7 @@ void FrmAddIn1Test::exitKeepsFieldsCloseBoxEmptiesThem()
     QCOMPARE(w.form.InputCode, code); // a member of the window object
 }
 
-void FrmAddIn1Test::centredAtEveryLoad()
+void InputBoxWizardWindowTest::centredAtEveryLoad()
 {
     // The frame, as the user sees the window, in the middle of the screen.
     Wizard w;
@@ -524,7 +524,7 @@ void FrmAddIn1Test::centredAtEveryLoad()
     QTRY_COMPARE(w.form.window()->frameGeometry().topLeft(), centred());
 }
 
-void FrmAddIn1Test::tabOrderAndAccessKeys()
+void InputBoxWizardWindowTest::tabOrderAndAccessKeys()
 {
     Wizard w;
     QVERIFY(QTest::qWaitForWindowActive(w.form.window()));
@@ -547,7 +547,7 @@ void FrmAddIn1Test::tabOrderAndAccessKeys()
     QTRY_COMPARE(w.connection.calls, QStringList{QStringLiteral("Hide1")});
 }
 
-void FrmAddIn1Test::quickHelp()
+void InputBoxWizardWindowTest::quickHelp()
 {
     Wizard w;
     w.ui().mnuInputHllp->trigger();
@@ -565,7 +565,7 @@ void FrmAddIn1Test::quickHelp()
     QCOMPARE(w.platform.msgBoxes[0].title, QStringLiteral("Pelk Input Box Wizard Quick Help"));
 }
 
-void FrmAddIn1Test::about()
+void InputBoxWizardWindowTest::about()
 {
     Wizard w;
     w.ui().MnuAbout->trigger();
@@ -581,5 +581,5 @@ void FrmAddIn1Test::about()
     box.Unload();
 }
 
-PELK_TEST_MAIN(FrmAddIn1Test)
-#include "tst_frmaddin1.moc"
+PELK_TEST_MAIN(InputBoxWizardWindowTest)
+#include "tst_inputboxwizardwindow.moc"

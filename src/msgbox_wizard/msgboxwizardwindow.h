@@ -2,6 +2,8 @@
 // shows it for real (Test) and copies the MsgBox code line (Copy).
 #pragma once
 
+#include "msgboxwizardwindow_controls.h"
+
 #include "forms/commondialog.h"
 #include "forms/controls.h"
 #include "forms/controltable.h"
@@ -11,7 +13,7 @@
 
 namespace pelk {
 
-class frmAddIn : public forms::Form {
+class MsgBoxWizardWindow : public forms::Form {
     Q_OBJECT
 public:
     // The services this window uses.
@@ -23,28 +25,17 @@ public:
         Dialogs &dialogs;
         Services(const pelk::Services &all) : app(all.app), help(all.help), boxes(all.boxes), clipboard(all.clipboard), dialogs(all.dialogs) {}
     };
-    explicit frmAddIn(const Services &services, QObject *parent = nullptr);
-    ~frmAddIn() override;
+    explicit MsgBoxWizardWindow(const Services &services, QObject *parent = nullptr);
+    ~MsgBoxWizardWindow() override;
 
     std::shared_ptr<hostsdk::VBE> VBInstance;
 
+    // The controls and menu entries of msgboxwizardwindow_controls.h, each typed by its kind.
     struct Ui {
-        forms::Frame *Frame1, *Frame2, *Frame3, *Frame5, *Frame12;
-        forms::OptionButton *Option1, *Option2, *Option3, *Option4, *Option5;
-        forms::OptionButton *Option12, *Option13, *Option14, *Option15, *Option16, *Option17, *Option18,
-            *Option19, *Option20, *Option21, *Option22, *Option23, *Option24, *Option25, *Option26, *Option27,
-            *Option28, *Option29, *Option30;
-        forms::OptionButton *Option31, *Option32;
-        forms::CheckBox *Check1, *Check2, *Check3;
-        forms::Label *Label1, *Label2, *Label3;
-        forms::TextBox *Text1, *Text3;
-        forms::MultiLineTextBox *Text2;
-        forms::CommandButton *commandTest, *Commandcopy, *Command1;
-        forms::Line *Line1, *Line2;
-        forms::MenuItem *mnuFile, *mnuNew, *mnuOpen, *mnuSave, *bar5, *mnuOptions, *bar, *mnuExit;
-        forms::MenuItem *mnuhlp, *mnuQuickHelp, *mnuHelpContents, *mnuHelp, *mnuHelpOnHelp, *bar1, *mnuAbout;
+        PELK_FORMS_UI(PELK_MSGBOX_WIZARD_CONTROLS, PELK_MSGBOX_WIZARD_MENUS)
         QList<forms::OptionButton *> helpColumn; // the grid's Help options, as the table marks them
     };
+
     Ui &ui()
     {
         ensureLoaded();
@@ -75,7 +66,7 @@ public:
     // The file dialog component; it keeps its properties between commands.
     CommonDialog CommonDialog1;
 
-    // The window's controls and menus (frmaddin_controls.cpp).
+    // The window's controls and menus (msgboxwizardwindow_controls.cpp).
     static const forms::FormDesign &formDesign();
     // The group of the table's rows that are the grid's Help column.
     static constexpr char kHelpColumn[] = "Help column";
@@ -83,6 +74,8 @@ public:
 protected:
     void createControls(forms::FormWindow *window) override;
     void releaseControls() override;
+    // Connects each handler to its control's event.
+    void connectHandlers(Ui &u);
     void Form_Load() override;
     void Form_Unload(bool &cancel) override;
 

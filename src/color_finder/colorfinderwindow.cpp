@@ -1,4 +1,4 @@
-#include "frmaddin2.h"
+#include "colorfinderwindow.h"
 
 #include "colortexts.h"
 
@@ -39,13 +39,13 @@ QString quickHelpText()
 
 } // namespace
 
-frmAddIn2::frmAddIn2(const Services &services, QObject *parent)
+ColorFinderWindow::ColorFinderWindow(const Services &services, QObject *parent)
     : forms::Form(services.app, services.help, parent), m_services(services)
 {
     HelpContextID = 300;
 }
 
-void frmAddIn2::createControls(forms::FormWindow *window)
+void ColorFinderWindow::createControls(forms::FormWindow *window)
 {
     const forms::Controls c = forms::build(window, formDesign());
     window->setWindowIcon(programIcon());
@@ -53,16 +53,7 @@ void frmAddIn2::createControls(forms::FormWindow *window)
     forms::setWhatsThisHelpID(window, HelpContextID);
     m_ui = std::make_unique<Ui>();
     Ui &u = *m_ui;
-    // Each Ui member takes the control of its own name.
-#define PICK(member) c.pick(u.member, #member)
-    PICK(Frame1); PICK(CommandCut); PICK(RedMax); PICK(RedNom); PICK(RedMin); PICK(GreenMax); PICK(GreenNom);
-    PICK(GreenMin); PICK(BlueMax); PICK(BlueNom); PICK(BlueMin); PICK(UpDown1); PICK(UpDown2); PICK(UpDown3);
-    PICK(Text1); PICK(Text2); PICK(Text3); PICK(Label1); PICK(Label2); PICK(Label3); PICK(Label4); PICK(Label5);
-    PICK(Label6); PICK(UpDown4); PICK(UpDown5); PICK(UpDown6); PICK(LabelRed); PICK(LabelGreen); PICK(LabelBlue);
-    u.mnuOptions = c.menu("mnuOptions"); PICK(mnuColorBar); u.mnuFormat = c.menu("mnuFormat"); PICK(mnuRGB);
-    PICK(mnuDecimal); PICK(mnuHex); PICK(mnuExit); u.mnumainhlp = c.menu("mnumainhlp"); PICK(mnuHelp); PICK(MnuAbout);
-    PICK(mnuWhatisthis);
-#undef PICK
+    u.pick(c);
     u.CommonDialog1 = std::make_unique<CommonDialog>(m_services.dialogs, window);
 
     // The panel keeps its face color; the preview is the client area around it.
@@ -71,16 +62,44 @@ void frmAddIn2::createControls(forms::FormWindow *window)
     u.Frame1->setPalette(face);
     u.Frame1->setAutoFillBackground(true);
 
-    forms::connectHandlers(*this, c);
+    connectHandlers(u);
     centerFrame(window);
 }
 
-void frmAddIn2::releaseControls()
+void ColorFinderWindow::releaseControls()
 {
     m_ui.reset();
 }
 
-std::array<frmAddIn2::Channel, 3> frmAddIn2::channels()
+void ColorFinderWindow::connectHandlers(Ui &u)
+{
+    connect(u.UpDown1, &forms::UpDown::Change, this, &ColorFinderWindow::UpDown1_Change);
+    connect(u.UpDown2, &forms::UpDown::Change, this, &ColorFinderWindow::UpDown2_Change);
+    connect(u.UpDown3, &forms::UpDown::Change, this, &ColorFinderWindow::UpDown3_Change);
+    connect(u.UpDown4, &forms::UpDown::Change, this, &ColorFinderWindow::UpDown4_Change);
+    connect(u.UpDown5, &forms::UpDown::Change, this, &ColorFinderWindow::UpDown5_Change);
+    connect(u.UpDown6, &forms::UpDown::Change, this, &ColorFinderWindow::UpDown6_Change);
+    connect(u.RedMax, &forms::CommandButton::Click, this, &ColorFinderWindow::RedMax_Click);
+    connect(u.RedNom, &forms::CommandButton::Click, this, &ColorFinderWindow::RedNom_Click);
+    connect(u.RedMin, &forms::CommandButton::Click, this, &ColorFinderWindow::RedMin_Click);
+    connect(u.GreenMax, &forms::CommandButton::Click, this, &ColorFinderWindow::GreenMax_Click);
+    connect(u.GreenNom, &forms::CommandButton::Click, this, &ColorFinderWindow::GreenNom_Click);
+    connect(u.GreenMin, &forms::CommandButton::Click, this, &ColorFinderWindow::GreenMin_Click);
+    connect(u.BlueMax, &forms::CommandButton::Click, this, &ColorFinderWindow::BlueMax_Click);
+    connect(u.BlueNom, &forms::CommandButton::Click, this, &ColorFinderWindow::BlueNom_Click);
+    connect(u.BlueMin, &forms::CommandButton::Click, this, &ColorFinderWindow::BlueMin_Click);
+    connect(u.CommandCut, &forms::CommandButton::Click, this, &ColorFinderWindow::CommandCut_Click);
+    connect(u.mnuRGB, &forms::MenuItem::Click, this, &ColorFinderWindow::mnuRGB_Click);
+    connect(u.mnuDecimal, &forms::MenuItem::Click, this, &ColorFinderWindow::mnuDecimal_Click);
+    connect(u.mnuHex, &forms::MenuItem::Click, this, &ColorFinderWindow::mnuHex_Click);
+    connect(u.mnuColorBar, &forms::MenuItem::Click, this, &ColorFinderWindow::mnuColorBar_Click);
+    connect(u.mnuExit, &forms::MenuItem::Click, this, &ColorFinderWindow::mnuExit_Click);
+    connect(u.mnuHelp, &forms::MenuItem::Click, this, &ColorFinderWindow::mnuhelp_Click);
+    connect(u.MnuAbout, &forms::MenuItem::Click, this, &ColorFinderWindow::mnuAbout_Click);
+    connect(u.mnuWhatisthis, &forms::MenuItem::Click, this, &ColorFinderWindow::mnuWhatisthis_Click);
+}
+
+std::array<ColorFinderWindow::Channel, 3> ColorFinderWindow::channels()
 {
     Ui &u = ui();
     return {{{u.UpDown1, u.Text1, u.UpDown4, u.LabelRed, QStringLiteral("Red")},
@@ -91,13 +110,13 @@ std::array<frmAddIn2::Channel, 3> frmAddIn2::channels()
 // ---------------------------------------------------------------------------
 // The preview and the channels
 
-quint32 frmAddIn2::BackColor()
+quint32 ColorFinderWindow::BackColor()
 {
     const QColor c = window()->clientArea()->palette().color(QPalette::Window);
     return colorNumber(c.red(), c.green(), c.blue());
 }
 
-void frmAddIn2::setBackColor(quint32 color)
+void ColorFinderWindow::setBackColor(quint32 color)
 {
     QWidget *client = window()->clientArea();
     QPalette palette = client->palette();
@@ -105,7 +124,7 @@ void frmAddIn2::setBackColor(quint32 color)
     client->setPalette(palette);
 }
 
-void frmAddIn2::Draw_Color()
+void ColorFinderWindow::Draw_Color()
 {
     Ui &u = ui();
     setBackColor(colorNumber(channelValue(u.Text1->Text()), channelValue(u.Text2->Text()),
@@ -114,26 +133,26 @@ void frmAddIn2::Draw_Color()
         SaveAll();
 }
 
-void frmAddIn2::channelStepped(const Channel &c)
+void ColorFinderWindow::channelStepped(const Channel &c)
 {
     c.box->setText(QString::number(c.stepper->Value()));
     Draw_Color();
 }
 
-void frmAddIn2::stepSizeChanged(const Channel &c)
+void ColorFinderWindow::stepSizeChanged(const Channel &c)
 {
     c.stepLabel->setCaption(QString::number(c.stepSize->Value()));
     c.stepper->setIncrement(c.stepSize->Value());
 }
 
-void frmAddIn2::jump(const Channel &c, int value)
+void ColorFinderWindow::jump(const Channel &c, int value)
 {
     c.stepper->setValue(value);
     c.box->setText(QString::number(value));
     Draw_Color();
 }
 
-void frmAddIn2::Form_Resize()
+void ColorFinderWindow::Form_Resize()
 {
     if (m_ui) // a resize while the controls are being built has nothing to paint
         Draw_Color();
@@ -142,7 +161,7 @@ void frmAddIn2::Form_Resize()
 // ---------------------------------------------------------------------------
 // Formats and copy
 
-void frmAddIn2::CommandCut_Click()
+void ColorFinderWindow::CommandCut_Click()
 {
     Ui &u = ui();
     m_services.clipboard.ClipboardClear();
@@ -161,22 +180,22 @@ void frmAddIn2::CommandCut_Click()
                       mb::vbOKOnly + mb::vbInformation, QStringLiteral("Pelk RBG color finder"));
 }
 
-void frmAddIn2::mnuRGB_Click()
+void ColorFinderWindow::mnuRGB_Click()
 {
     chooseFormat(ui().mnuRGB);
 }
 
-void frmAddIn2::mnuDecimal_Click()
+void ColorFinderWindow::mnuDecimal_Click()
 {
     chooseFormat(ui().mnuDecimal);
 }
 
-void frmAddIn2::mnuHex_Click()
+void ColorFinderWindow::mnuHex_Click()
 {
     chooseFormat(ui().mnuHex);
 }
 
-void frmAddIn2::chooseFormat(forms::MenuItem *item)
+void ColorFinderWindow::chooseFormat(forms::MenuItem *item)
 {
     Ui &u = ui();
     if (item->Checked())
@@ -196,7 +215,7 @@ void frmAddIn2::chooseFormat(forms::MenuItem *item)
     }
 }
 
-void frmAddIn2::settingsNotSaved(const Error &error)
+void ColorFinderWindow::settingsNotSaved(const Error &error)
 {
     if (std::exchange(m_settingsFailureShown, true))
         return;
@@ -209,7 +228,7 @@ void frmAddIn2::settingsNotSaved(const Error &error)
 // ---------------------------------------------------------------------------
 // Loading, saving and the palette
 
-void frmAddIn2::Form_Load()
+void ColorFinderWindow::Form_Load()
 {
     Settings &p = m_services.settings;
     const QString app = this->app().Title;
@@ -242,7 +261,7 @@ void frmAddIn2::Form_Load()
     Draw_Color();
 }
 
-void frmAddIn2::SaveAll()
+void ColorFinderWindow::SaveAll()
 {
     Settings &p = m_services.settings;
     const QString app = this->app().Title;
@@ -261,13 +280,13 @@ void frmAddIn2::SaveAll()
     }
 }
 
-void frmAddIn2::Form_Unload(bool &)
+void ColorFinderWindow::Form_Unload(bool &)
 {
     SaveAll();
     requestHide();
 }
 
-void frmAddIn2::mnuColorBar_Click()
+void ColorFinderWindow::mnuColorBar_Click()
 {
     try {
         CommonDialog &dialog = *ui().CommonDialog1;
@@ -296,19 +315,19 @@ void frmAddIn2::mnuColorBar_Click()
 // ---------------------------------------------------------------------------
 // Exit and help
 
-void frmAddIn2::mnuExit_Click()
+void ColorFinderWindow::mnuExit_Click()
 {
     SaveAll();
     if (!requestHide())
         Hide();
 }
 
-void frmAddIn2::mnuhelp_Click()
+void ColorFinderWindow::mnuhelp_Click()
 {
     m_services.boxes.MsgBox(quickHelpText(), mb::vbOKOnly, QStringLiteral("Pelk Color Finder Quick Help"));
 }
 
-void frmAddIn2::mnuAbout_Click()
+void ColorFinderWindow::mnuAbout_Click()
 {
     frmAboutC &about = frmAboutC::instance(app(), help());
     about.ui().lblDescription[0]->setVisible(true);
@@ -317,7 +336,7 @@ void frmAddIn2::mnuAbout_Click()
     about.Show();
 }
 
-void frmAddIn2::mnuWhatisthis_Click()
+void ColorFinderWindow::mnuWhatisthis_Click()
 {
     WhatsThisMode();
 }

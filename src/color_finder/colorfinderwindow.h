@@ -4,6 +4,8 @@
 // The color, the step sizes and the format are remembered per user.
 #pragma once
 
+#include "colorfinderwindow_controls.h"
+
 #include "forms/commondialog.h"
 #include "forms/controls.h"
 #include "forms/controltable.h"
@@ -18,33 +20,15 @@
 
 namespace pelk {
 
-class frmAddIn2 : public forms::Form {
+class ColorFinderWindow : public forms::Form {
     Q_OBJECT
 public:
+    // The controls and menu entries of colorfinderwindow_controls.h, each typed by its kind.
     struct Ui {
-        forms::Frame *Frame1 = nullptr;
-        forms::CommandButton *CommandCut = nullptr;
-        forms::CommandButton *RedMax = nullptr, *RedNom = nullptr, *RedMin = nullptr;
-        forms::CommandButton *GreenMax = nullptr, *GreenNom = nullptr, *GreenMin = nullptr;
-        forms::CommandButton *BlueMax = nullptr, *BlueNom = nullptr, *BlueMin = nullptr;
-        forms::UpDown *UpDown1 = nullptr, *UpDown2 = nullptr, *UpDown3 = nullptr; // channels
-        forms::TextBox *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr;    // channel values
-        forms::Label *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr;   // channel names
-        forms::Label *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr;   // "Step"
-        forms::UpDown *UpDown4 = nullptr, *UpDown5 = nullptr, *UpDown6 = nullptr; // step sizes
-        forms::Label *LabelRed = nullptr, *LabelGreen = nullptr, *LabelBlue = nullptr;
-
-        QMenu *mnuOptions = nullptr;
-        forms::MenuItem *mnuColorBar = nullptr;
-        QMenu *mnuFormat = nullptr;
-        forms::MenuItem *mnuRGB = nullptr, *mnuDecimal = nullptr, *mnuHex = nullptr;
-        forms::MenuItem *mnuExit = nullptr;
-        QMenu *mnumainhlp = nullptr;
-        forms::MenuItem *mnuHelp = nullptr, *MnuAbout = nullptr;
-        forms::MenuItem *mnuWhatisthis = nullptr;
-
+        PELK_FORMS_UI(PELK_COLOR_FINDER_CONTROLS, PELK_COLOR_FINDER_MENUS)
         std::unique_ptr<CommonDialog> CommonDialog1;
     };
+
     Ui &ui()
     {
         ensureLoaded();
@@ -61,7 +45,7 @@ public:
         Dialogs &dialogs;
         Services(const pelk::Services &all) : app(all.app), help(all.help), settings(all.settings), boxes(all.boxes), clipboard(all.clipboard), dialogs(all.dialogs) {}
     };
-    explicit frmAddIn2(const Services &services, QObject *parent = nullptr);
+    explicit ColorFinderWindow(const Services &services, QObject *parent = nullptr);
 
     std::shared_ptr<hostsdk::VBE> VBInstance2;
 
@@ -74,12 +58,14 @@ public:
     // Writes the three channels and the three step sizes to the settings store.
     void SaveAll();
 
-    // The window's controls and menus (frmaddin2_controls.cpp).
+    // The window's controls and menus (colorfinderwindow_controls.cpp).
     static const forms::FormDesign &formDesign();
 
 protected:
     void createControls(forms::FormWindow *window) override;
     void releaseControls() override;
+    // Connects each handler to its control's event.
+    void connectHandlers(Ui &u);
     void Form_Load() override;
     void Form_Unload(bool &cancel) override;
     void Form_Resize() override;

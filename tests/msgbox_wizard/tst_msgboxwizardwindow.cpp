@@ -2,7 +2,7 @@
 // recording platform: the boxes it shows, what reaches the clipboard, the
 // help calls, the file commands and the two ways out.
 #include "about/aboutbox.h"
-#include "msgbox_wizard/frmaddin.h"
+#include "msgbox_wizard/msgboxwizardwindow.h"
 #include "platform/fakeservices.h"
 #include "forms/twips.h"
 #include "testmain.h"
@@ -26,7 +26,7 @@ struct FakeConnect {
 struct Wizard {
     FakeServices platform;
     FakeConnect connect;
-    frmAddIn form{platform.services()};
+    MsgBoxWizardWindow form{platform.services()};
     Wizard()
     {
         QObject::connect(&form, &forms::Form::hideRequested, &form, [this] {
@@ -36,7 +36,7 @@ struct Wizard {
         });
         form.Show();
     }
-    frmAddIn::Ui &ui() { return form.ui(); }
+    MsgBoxWizardWindow::Ui &ui() { return form.ui(); }
     QWidget *control(const QString &name) { return form.window()->findChild<QWidget *>(name); }
     void click(const QString &name)
     {
@@ -65,7 +65,7 @@ const QString kTooLong = QStringLiteral("You Have Exceeded the maximum number of
 
 } // namespace
 
-class FrmAddInTest : public QObject {
+class MsgBoxWizardWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void stateAtLoad();
@@ -112,7 +112,7 @@ private slots:
     void everyControlHasAnAccessibleName();
 };
 
-void FrmAddInTest::stateAtLoad()
+void MsgBoxWizardWindowTest::stateAtLoad()
 {
     Wizard w;
     QCOMPARE(w.form.StyleValue, short(0));
@@ -141,7 +141,7 @@ void FrmAddInTest::stateAtLoad()
     QTRY_COMPARE(w.form.window()->frameGeometry().topLeft(), QPoint(forms::twips(1000), 0));
 }
 
-void FrmAddInTest::defaultTestShowsPlainOkBox()
+void MsgBoxWizardWindowTest::defaultTestShowsPlainOkBox()
 {
     Wizard w;
     w.test();
@@ -156,7 +156,7 @@ void FrmAddInTest::defaultTestShowsPlainOkBox()
     QVERIFY(w.platform.clipboardLog.isEmpty());
 }
 
-void FrmAddInTest::workedExamples_data()
+void MsgBoxWizardWindowTest::workedExamples_data()
 {
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QString>("context");
@@ -212,7 +212,7 @@ void FrmAddInTest::workedExamples_data()
         << helpConfirmation("0") << "Message box formater";
 }
 
-void FrmAddInTest::workedExamples()
+void MsgBoxWizardWindowTest::workedExamples()
 {
     QFETCH(QStringList, clicks);
     QFETCH(QString, context);
@@ -259,7 +259,7 @@ void FrmAddInTest::workedExamples()
     QCOMPARE(w.platform.clipboardLog.size(), 3);
 }
 
-void FrmAddInTest::everyGridOption_data()
+void MsgBoxWizardWindowTest::everyGridOption_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<int>("buttonSet");
@@ -286,7 +286,7 @@ void FrmAddInTest::everyGridOption_data()
     }
 }
 
-void FrmAddInTest::everyGridOption()
+void MsgBoxWizardWindowTest::everyGridOption()
 {
     QFETCH(QString, option);
     QFETCH(int, buttonSet);
@@ -314,7 +314,7 @@ void FrmAddInTest::everyGridOption()
              buttonSet ? first + QStringLiteral(")") + CR + QStringLiteral("Rem ") + comment : first);
 }
 
-void FrmAddInTest::styleOptions_data()
+void MsgBoxWizardWindowTest::styleOptions_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<int>("value");
@@ -326,7 +326,7 @@ void FrmAddInTest::styleOptions_data()
     QTest::newRow("Information") << "Option5" << 64 << "vbInformation";
 }
 
-void FrmAddInTest::styleOptions()
+void MsgBoxWizardWindowTest::styleOptions()
 {
     QFETCH(QString, option);
     QFETCH(int, value);
@@ -341,7 +341,7 @@ void FrmAddInTest::styleOptions()
     QVERIFY(w.form.ButtonsExpression.startsWith(name + QStringLiteral(" + vbYesNo + ")));
 }
 
-void FrmAddInTest::helpButtonShowsAndHidesTheHelpColumn()
+void MsgBoxWizardWindowTest::helpButtonShowsAndHidesTheHelpColumn()
 {
     Wizard w;
     const QStringList column = {"Label3", "Text3", "Option12", "Option16", "Option17", "Option21", "Option25",
@@ -355,7 +355,7 @@ void FrmAddInTest::helpButtonShowsAndHidesTheHelpColumn()
         QVERIFY2(!w.control(name)->isVisible(), qPrintable(name));
 }
 
-void FrmAddInTest::theHelpColumnIsTheButtonAfterTheSet()
+void MsgBoxWizardWindowTest::theHelpColumnIsTheButtonAfterTheSet()
 {
     // What the table marks as the Help column is what its options choose:
     // the Help button the platform adds after the set's own buttons.
@@ -373,7 +373,7 @@ void FrmAddInTest::theHelpColumnIsTheButtonAfterTheSet()
     QCOMPARE(w.ui().helpColumn.size(), 6);
 }
 
-void FrmAddInTest::untickingHelpKeepsTheChoice()
+void MsgBoxWizardWindowTest::untickingHelpKeepsTheChoice()
 {
     Wizard w;
     w.click(QStringLiteral("Check1"));
@@ -385,7 +385,7 @@ void FrmAddInTest::untickingHelpKeepsTheChoice()
     QCOMPARE(w.form.DefaultButtonName, QStringLiteral("vbDefaultButton4"));
 }
 
-void FrmAddInTest::typedLinesBecomeVbcr()
+void MsgBoxWizardWindowTest::typedLinesBecomeVbcr()
 {
     Wizard w;
     w.ui().Text2->setFocus();
@@ -398,7 +398,7 @@ void FrmAddInTest::typedLinesBecomeVbcr()
     QCOMPARE(w.form.MinimalCode, QStringLiteral(R"(MsgBox   "Hello" & vbcr & "" & vbcr & "World",0)"));
 }
 
-void FrmAddInTest::quotesShownAsTypedAndDoubledInCode()
+void MsgBoxWizardWindowTest::quotesShownAsTypedAndDoubledInCode()
 {
     Wizard w;
     QTest::keyClicks(w.ui().Text1, QStringLiteral("Say \"hi\""));
@@ -410,7 +410,7 @@ void FrmAddInTest::quotesShownAsTypedAndDoubledInCode()
     QCOMPARE(w.platform.clipboard, QStringLiteral(R"(MsgBox   "He said ""no""",0,"Say ""hi""")"));
 }
 
-void FrmAddInTest::messageLengthBoundary_data()
+void MsgBoxWizardWindowTest::messageLengthBoundary_data()
 {
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("refused");
@@ -423,7 +423,7 @@ void FrmAddInTest::messageLengthBoundary_data()
     QTest::newRow("80 short lines") << QStringList(80, QStringLiteral("ab")).join(QStringLiteral("\r\n")) << false;
 }
 
-void FrmAddInTest::messageLengthBoundary()
+void MsgBoxWizardWindowTest::messageLengthBoundary()
 {
     QFETCH(QString, message);
     QFETCH(bool, refused);
@@ -450,7 +450,7 @@ void FrmAddInTest::messageLengthBoundary()
     }
 }
 
-void FrmAddInTest::tooLongAtCopyKeepsTheCode()
+void MsgBoxWizardWindowTest::tooLongAtCopyKeepsTheCode()
 {
     Wizard w;
     w.ui().Text2->setText(QStringLiteral("short"));
@@ -468,7 +468,7 @@ void FrmAddInTest::tooLongAtCopyKeepsTheCode()
     QCOMPARE(w.platform.clipboard, tested);
 }
 
-void FrmAddInTest::copyWithoutTestDoesNothing()
+void MsgBoxWizardWindowTest::copyWithoutTestDoesNothing()
 {
     Wizard w;
     w.ui().Text2->setText(QStringLiteral("m"));
@@ -477,7 +477,7 @@ void FrmAddInTest::copyWithoutTestDoesNothing()
     QVERIFY(w.platform.clipboardLog.isEmpty());
 }
 
-void FrmAddInTest::copyCompletesTheTestedButtonSet_data()
+void MsgBoxWizardWindowTest::copyCompletesTheTestedButtonSet_data()
 {
     QTest::addColumn<QString>("testedWith");
     QTest::addColumn<QString>("copiedWith");
@@ -492,7 +492,7 @@ void FrmAddInTest::copyCompletesTheTestedButtonSet_data()
         << QStringLiteral(R"(MsgBoxResult = MsgBox  ( "m",4))") + CR + "Rem Responce 6 = vbYes, 7 = vbNo";
 }
 
-void FrmAddInTest::copyCompletesTheTestedButtonSet()
+void MsgBoxWizardWindowTest::copyCompletesTheTestedButtonSet()
 {
     QFETCH(QString, testedWith);
     QFETCH(QString, copiedWith);
@@ -508,7 +508,7 @@ void FrmAddInTest::copyCompletesTheTestedButtonSet()
     QCOMPARE(w.platform.clipboard.count(QLatin1Char('(')), w.platform.clipboard.count(QLatin1Char(')')));
 }
 
-void FrmAddInTest::helpTickedAfterTestAddsHelpArguments()
+void MsgBoxWizardWindowTest::helpTickedAfterTestAddsHelpArguments()
 {
     Wizard w;
     w.ui().Text2->setText(QStringLiteral("m"));
@@ -522,7 +522,7 @@ void FrmAddInTest::helpTickedAfterTestAddsHelpArguments()
     QCOMPARE(w.lastBox().title, QStringLiteral("Message box formater"));
 }
 
-void FrmAddInTest::copyKeepsTheTestedTitleArgument()
+void MsgBoxWizardWindowTest::copyKeepsTheTestedTitleArgument()
 {
     // The help arguments follow the title argument the tested code has, so
     // the copied call keeps its arguments in their places.
@@ -541,7 +541,7 @@ void FrmAddInTest::copyKeepsTheTestedTitleArgument()
     QCOMPARE(w.platform.clipboard, QStringLiteral(R"(MsgBox   "m",16384,,App.HelpFile,0)"));
 }
 
-void FrmAddInTest::textLimits()
+void MsgBoxWizardWindowTest::textLimits()
 {
     Wizard w;
     QTest::keyClicks(w.ui().Text1, QString(1030, QLatin1Char('t')));
@@ -555,7 +555,7 @@ void FrmAddInTest::textLimits()
     QCOMPARE(w.ui().Text2->Text().size(), 1024);
 }
 
-void FrmAddInTest::quickHelp()
+void MsgBoxWizardWindowTest::quickHelp()
 {
     Wizard w;
     w.ui().mnuQuickHelp->trigger();
@@ -583,7 +583,7 @@ void FrmAddInTest::quickHelp()
     QCOMPARE(w.lastBox().context, 2);
 }
 
-void FrmAddInTest::helpCommands_data()
+void MsgBoxWizardWindowTest::helpCommands_data()
 {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<uint>("command");
@@ -593,7 +593,7 @@ void FrmAddInTest::helpCommands_data()
     QTest::newRow("Help on help") << "mnuHelpOnHelp" << 4u << QVariant(1);
 }
 
-void FrmAddInTest::helpCommands()
+void MsgBoxWizardWindowTest::helpCommands()
 {
     QFETCH(QString, menu);
     QFETCH(uint, command);
@@ -608,7 +608,7 @@ void FrmAddInTest::helpCommands()
     QCOMPARE(w.platform.helpCalls[0].data, data);
 }
 
-void FrmAddInTest::f1InMessageOpensTopicOne()
+void MsgBoxWizardWindowTest::f1InMessageOpensTopicOne()
 {
     Wizard w;
     QVERIFY(QTest::qWaitForWindowActive(w.form.window()));
@@ -620,7 +620,7 @@ void FrmAddInTest::f1InMessageOpensTopicOne()
     QVERIFY(w.ui().Text2->Text().isEmpty());
 }
 
-void FrmAddInTest::aboutShowsTheWizardsAboutBox()
+void MsgBoxWizardWindowTest::aboutShowsTheWizardsAboutBox()
 {
     Wizard w;
     w.ui().mnuAbout->trigger();
@@ -631,7 +631,7 @@ void FrmAddInTest::aboutShowsTheWizardsAboutBox()
     about.Unload();
 }
 
-void FrmAddInTest::exitButtonHidesWithoutConnect()
+void MsgBoxWizardWindowTest::exitButtonHidesWithoutConnect()
 {
     Wizard w;
     w.click(QStringLiteral("Option5"));
@@ -650,14 +650,14 @@ void FrmAddInTest::exitButtonHidesWithoutConnect()
     QCOMPARE(w.platform.clipboard, QStringLiteral(R"(MsgBox   "m",64,"Kept")"));
 }
 
-void FrmAddInTest::exitMenuAndCloseBoxGoThroughConnect_data()
+void MsgBoxWizardWindowTest::exitMenuAndCloseBoxGoThroughConnect_data()
 {
     QTest::addColumn<bool>("closeBox");
     QTest::newRow("File, Exit") << false;
     QTest::newRow("close box") << true;
 }
 
-void FrmAddInTest::exitMenuAndCloseBoxGoThroughConnect()
+void MsgBoxWizardWindowTest::exitMenuAndCloseBoxGoThroughConnect()
 {
     QFETCH(bool, closeBox);
     Wizard w;
@@ -671,7 +671,7 @@ void FrmAddInTest::exitMenuAndCloseBoxGoThroughConnect()
     QCOMPARE(w.form.IsLoaded(), !closeBox);
 }
 
-void FrmAddInTest::newClearsOnlyTheTextFields()
+void MsgBoxWizardWindowTest::newClearsOnlyTheTextFields()
 {
     Wizard w;
     w.click(QStringLiteral("Option2"));
@@ -686,7 +686,7 @@ void FrmAddInTest::newClearsOnlyTheTextFields()
     QCOMPARE(w.platform.clipboard, QStringLiteral(R"(MsgBox   "m",16,"T")"));
 }
 
-void FrmAddInTest::saveAndOpenRoundTrip()
+void MsgBoxWizardWindowTest::saveAndOpenRoundTrip()
 {
     QTemporaryDir dir;
     Wizard w;
@@ -707,7 +707,7 @@ void FrmAddInTest::saveAndOpenRoundTrip()
     QVERIFY(w.platform.msgBoxes.isEmpty());
 }
 
-void FrmAddInTest::openCancelAfterSaveReportsTheCancel()
+void MsgBoxWizardWindowTest::openCancelAfterSaveReportsTheCancel()
 {
     Wizard w;
     w.ui().mnuOpen->trigger(); // cancelled: silent
@@ -721,7 +721,7 @@ void FrmAddInTest::openCancelAfterSaveReportsTheCancel()
     QCOMPARE(w.lastBox().buttons, 16);
 }
 
-void FrmAddInTest::layoutFollowsTheTable_data()
+void MsgBoxWizardWindowTest::layoutFollowsTheTable_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twipsRect");
@@ -745,7 +745,7 @@ void FrmAddInTest::layoutFollowsTheTable_data()
         QTest::newRow(r.name) << r.name << QRect(r.l, r.t, r.w, r.h) << r.parent;
 }
 
-void FrmAddInTest::layoutFollowsTheTable()
+void MsgBoxWizardWindowTest::layoutFollowsTheTable()
 {
     QFETCH(QString, name);
     QFETCH(QRect, twipsRect);
@@ -767,7 +767,7 @@ void FrmAddInTest::layoutFollowsTheTable()
     QVERIFY(control->geometry().right() < control->parentWidget()->width());
 }
 
-void FrmAddInTest::captionsFitTheirControls()
+void MsgBoxWizardWindowTest::captionsFitTheirControls()
 {
     Wizard w;
     w.click(QStringLiteral("Check1"));
@@ -794,7 +794,7 @@ void FrmAddInTest::captionsFitTheirControls()
     }
 }
 
-void FrmAddInTest::menusAsTheTable()
+void MsgBoxWizardWindowTest::menusAsTheTable()
 {
     Wizard w;
     QMenuBar *bar = w.form.window()->menuBar();
@@ -818,7 +818,7 @@ void FrmAddInTest::menusAsTheTable()
     QCOMPARE(w.ui().mnuOptions->text(), QStringLiteral("&Main Menu"));
 }
 
-void FrmAddInTest::tabOrder()
+void MsgBoxWizardWindowTest::tabOrder()
 {
     Wizard w;
     w.click(QStringLiteral("Check1")); // the Help column and the context box take part
@@ -838,7 +838,7 @@ void FrmAddInTest::tabOrder()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("commandTest"));
 }
 
-void FrmAddInTest::everyControlHasAnAccessibleName()
+void MsgBoxWizardWindowTest::everyControlHasAnAccessibleName()
 {
     Wizard w;
     for (QWidget *widget : w.form.window()->clientArea()->findChildren<QWidget *>()) {
@@ -856,5 +856,5 @@ void FrmAddInTest::everyControlHasAnAccessibleName()
     QCOMPARE(w.ui().Option32->accessibleName(), QStringLiteral("System Modal"));
 }
 
-PELK_TEST_MAIN(FrmAddInTest)
-#include "tst_frmaddin.moc"
+PELK_TEST_MAIN(MsgBoxWizardWindowTest)
+#include "tst_msgboxwizardwindow.moc"
