@@ -16,4 +16,7 @@ QStringList messageLines(const QString &message);
 // between literals, so the code stays one line and gives back the text.
 QString stringLiteral(const QString &text);
 
+// A message as the code writes it: the literals of its lines joined by vbcr.
+QString messageLiteral(const QString &message);
+
 } // namespace pelk
