@@ -6,6 +6,10 @@
 
 namespace pelk {
 
+// The longest message the wizards' Test and Copy accept, line breaks counted
+// as typed.
+constexpr qsizetype kMaxMessageLength = 840;
+
 // The lines of a message: split at line feeds, carriage returns dropped.
 // Every line is kept; an empty message, or one ending in a line break,
 // gives an empty last line.
