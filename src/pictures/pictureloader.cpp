@@ -60,13 +60,9 @@ Picture decode(const QString &path, const QSize &shownSize, const DecodeLimits &
     }
 
     if (format == PictureFormat::Jpeg) {
-        JpegLimits jpegLimits;
-        jpegLimits.maxDeclaredPixels = limits.maxDeclaredPixels;
-        jpegLimits.maxDimension = limits.maxDimension;
-        jpegLimits.maxOutputBytes = qint64(limits.allocationLimitMB) << 20;
         bool otherColours = false;
         const QSize wanted = shownSize.isEmpty() ? QSize() : shownSize;
-        if (std::optional<JpegResult> jpeg = decodeJpeg(path, wanted, jpegLimits, &otherColours)) {
+        if (std::optional<JpegResult> jpeg = decodeJpeg(path, wanted, limits, &otherColours)) {
             picture.image = std::move(jpeg->image);
             picture.fullSize = jpeg->fullSize;
         } else if (!otherColours) {
