@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QHBoxLayout;
 class QPushButton;
 
 namespace pelk {
@@ -37,6 +38,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void setUpWindow(const QString &prompt, const QString &title);
+    QWidget *createMessagePanel(const QString &prompt);
+    QHBoxLayout *createButtons();
+
     MsgBoxStyle m_style;
     QList<QPushButton *> m_buttons;
     HelpOpener m_openHelp;
