@@ -26,7 +26,6 @@ public:
     static int ask(const QString &prompt, int buttons, const QString &title, HelpOpener openHelp,
                    QWidget *parent);
 
-    const MsgBoxStyle &boxStyle() const { return m_style; }
     // The box's buttons in the order shown.
     const QList<QPushButton *> &buttons() const { return m_buttons; }
 
