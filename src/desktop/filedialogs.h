@@ -16,7 +16,6 @@ namespace pelk {
 namespace dialogflags {
 enum : int {
     ColorInitial = 0x1,      // the colour dialog starts at the given colour
-    ColorFullOpen = 0x2,     // the custom colour part is open (Qt's dialog always shows it)
     OverwritePrompt = 0x2,   // Save asks before replacing an existing file
 };
 } // namespace dialogflags

@@ -54,6 +54,29 @@ MessageBoxDialog::MessageBoxDialog(const QString &prompt, int buttons, const QSt
                                    HelpOpener openHelp, QWidget *parent)
     : QDialog(parent), m_style(msgBoxStyle(buttons)), m_openHelp(std::move(openHelp))
 {
+    setUpWindow(prompt, title);
+    QWidget *messagePanel = createMessagePanel(prompt);
+    QHBoxLayout *buttonLayout = createButtons();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(messagePanel, 1);
+    layout->addLayout(buttonLayout);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    messagePanel->setMinimumWidth(titleRoom(title, parent ? parent->screen() : QGuiApplication::primaryScreen()));
+
+    // Tab goes round the buttons; the text takes the focus only by a click.
+    for (int i = 1; i < m_buttons.size(); ++i)
+        setTabOrder(m_buttons[i - 1], m_buttons[i]);
+
+    QPushButton *defaultButton = m_buttons.value(m_style.defaultIndex);
+    defaultButton->setDefault(true);
+    defaultButton->setFocus();
+}
+
+void MessageBoxDialog::setUpWindow(const QString &prompt, const QString &title)
+{
     setWindowTitle(title);
     setWindowModality(Qt::ApplicationModal);
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
@@ -64,9 +87,12 @@ MessageBoxDialog::MessageBoxDialog(const QString &prompt, int buttons, const QSt
         flags |= Qt::WindowStaysOnTopHint;
     setWindowFlags(flags);
     setAccessibleDescription(lfLineBreaks(prompt));
+}
 
-    // The message on the base colour, the buttons below it, as desktop
-    // message boxes are laid out.
+// The message on the base colour, the buttons below it, as desktop message
+// boxes are laid out.
+QWidget *MessageBoxDialog::createMessagePanel(const QString &prompt)
+{
     auto *messagePanel = new QWidget(this);
     messagePanel->setBackgroundRole(QPalette::Base);
     messagePanel->setAutoFillBackground(true);
@@ -83,7 +109,11 @@ MessageBoxDialog::MessageBoxDialog(const QString &prompt, int buttons, const QSt
     }
     auto *text = new PromptArea(prompt, messagePanel);
     messageLayout->addWidget(text, 1);
+    return messagePanel;
+}
 
+QHBoxLayout *MessageBoxDialog::createButtons()
+{
     auto *buttonLayout = new QHBoxLayout;
     buttonLayout->setContentsMargins(16, 10, 16, 12);
     buttonLayout->setSpacing(8);
@@ -102,22 +132,7 @@ MessageBoxDialog::MessageBoxDialog(const QString &prompt, int buttons, const QSt
         buttonLayout->addWidget(push);
         m_buttons.append(push);
     }
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(messagePanel, 1);
-    layout->addLayout(buttonLayout);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    messagePanel->setMinimumWidth(titleRoom(title, parent ? parent->screen() : QGuiApplication::primaryScreen()));
-
-    // Tab goes round the buttons; the text takes the focus only by a click.
-    for (int i = 1; i < m_buttons.size(); ++i)
-        setTabOrder(m_buttons[i - 1], m_buttons[i]);
-
-    QPushButton *defaultButton = m_buttons.value(m_style.defaultIndex);
-    defaultButton->setDefault(true);
-    defaultButton->setFocus();
+    return buttonLayout;
 }
 
 int MessageBoxDialog::ask(const QString &prompt, int buttons, const QString &title, HelpOpener openHelp,

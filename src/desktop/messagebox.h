@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QHBoxLayout;
 class QPushButton;
 
 namespace pelk {
@@ -25,7 +26,6 @@ public:
     static int ask(const QString &prompt, int buttons, const QString &title, HelpOpener openHelp,
                    QWidget *parent);
 
-    const MsgBoxStyle &boxStyle() const { return m_style; }
     // The box's buttons in the order shown.
     const QList<QPushButton *> &buttons() const { return m_buttons; }
 
@@ -37,6 +37,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void setUpWindow(const QString &prompt, const QString &title);
+    QWidget *createMessagePanel(const QString &prompt);
+    QHBoxLayout *createButtons();
+
     MsgBoxStyle m_style;
     QList<QPushButton *> m_buttons;
     HelpOpener m_openHelp;

@@ -95,6 +95,31 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window)
     setObjectName(QStringLiteral("pelkHelpViewer"));
     setWindowTitle(tr("Pelk Tulvane Help"));
 
+    QHBoxLayout *buttons = createHistoryButtons();
+    createNote();
+    createTabs();
+    m_browser = new HelpBrowser(this);
+    m_browser->setAccessibleName(tr("Topic"));
+
+    auto *splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->addWidget(m_tabs);
+    splitter->addWidget(m_browser);
+    splitter->setStretchFactor(1, 1);
+    splitter->setChildrenCollapsible(false);
+    splitter->setSizes({260, 580});
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(m_note);
+    layout->addWidget(splitter, 1);
+    resize(840, 600);
+
+    connectKeys();
+    connectTopicAndIndex();
+}
+
+QHBoxLayout *HelpViewer::createHistoryButtons()
+{
     m_back = new QPushButton(tr("&Back"), this);
     m_back->setToolTip(tr("Back to the topic shown before (Alt+Left)"));
     m_back->setEnabled(false);
@@ -105,7 +130,11 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window)
     buttons->addWidget(m_back);
     buttons->addWidget(m_forward);
     buttons->addStretch(1);
+    return buttons;
+}
 
+void HelpViewer::createNote()
+{
     m_note = new QLabel(this);
     m_note->setTextFormat(Qt::PlainText);
     m_note->setWordWrap(true);
@@ -117,7 +146,11 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window)
     m_note->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_note->setAccessibleName(tr("Note"));
     m_note->hide();
+}
 
+// The contents and index tabs; their lists come with a help file.
+void HelpViewer::createTabs()
+{
     auto *contentsPage = new QWidget;
     m_contentsLayout = new QVBoxLayout(contentsPage);
     m_contentsLayout->setContentsMargins(4, 4, 4, 4);
@@ -138,23 +171,11 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window)
     m_tabs->addTab(contentsPage, tr("&Contents"));
     m_tabs->addTab(indexPage, tr("&Index"));
     m_tabs->setEnabled(false);
+}
 
-    m_browser = new HelpBrowser(this);
-    m_browser->setAccessibleName(tr("Topic"));
-
-    auto *splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->addWidget(m_tabs);
-    splitter->addWidget(m_browser);
-    splitter->setStretchFactor(1, 1);
-    splitter->setChildrenCollapsible(false);
-    splitter->setSizes({260, 580});
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(buttons);
-    layout->addWidget(m_note);
-    layout->addWidget(splitter, 1);
-    resize(840, 600);
-
+// The history buttons and the window's keys: back, forward, help on help, close.
+void HelpViewer::connectKeys()
+{
     connect(m_back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QWidget::setEnabled);
@@ -167,6 +188,10 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window)
     });
     for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+}
+
+void HelpViewer::connectTopicAndIndex()
+{
     connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpViewer::followLink);
     // The new page is in the browser when it says so; its source() follows
     // only after.
@@ -230,7 +255,22 @@ bool HelpViewer::openFile(const QString &helpFile)
     closeFile();
     m_helpFile = helpFile;
     setNote(QString());
+    if (!checkFile(helpFile))
+        return false;
+    QHelpEngine *engine = startEngine(helpFile);
+    if (!engine)
+        return false;
+    m_engine = engine;
+    m_browser->setEngine(engine);
+    addContents(engine);
+    addIndex(engine);
+    QWidget::setTabOrder(m_filter, m_index);
+    m_tabs->setEnabled(true);
+    return true;
+}
 
+bool HelpViewer::checkFile(const QString &helpFile)
+{
     const QFileInfo info(helpFile);
     if (helpFile.isEmpty() || !info.exists()) {
         setNote(tr("The help file \"%1\" could not be found. Help is not available until it is installed in "
@@ -247,13 +287,17 @@ bool HelpViewer::openFile(const QString &helpFile)
                     .arg(shownPath(helpFile)));
         return false;
     }
+    return true;
+}
+
+QHelpEngine *HelpViewer::startEngine(const QString &helpFile)
+{
     const QString collection = newCollectionFile();
     if (collection.isEmpty()) {
         setNote(tr("Help cannot be shown: the help viewer could not create its working files in \"%1\".")
                     .arg(shownPath(QDir::tempPath())));
-        return false;
+        return nullptr;
     }
-
     auto *engine = new QHelpEngine(collection, this);
     engine->setReadOnly(false);
     engine->setUsesFilterEngine(true);
@@ -261,11 +305,13 @@ bool HelpViewer::openFile(const QString &helpFile)
         setNote(tr("The help file \"%1\" could not be read: %2").arg(shownPath(helpFile), engine->error()));
         delete engine;
         QFile::remove(collection);
-        return false;
+        return nullptr;
     }
-    m_engine = engine;
-    m_browser->setEngine(engine);
+    return engine;
+}
 
+void HelpViewer::addContents(QHelpEngine *engine)
+{
     m_contents = engine->contentWidget();
     m_contents->setAccessibleName(tr("Contents"));
     m_contentsLayout->addWidget(m_contents);
@@ -275,7 +321,10 @@ bool HelpViewer::openFile(const QString &helpFile)
         m_contents->expandToDepth(0);
         selectTopicInContents(m_browser->source());
     });
+}
 
+void HelpViewer::addIndex(QHelpEngine *engine)
+{
     m_index = engine->indexWidget();
     m_index->setAccessibleName(tr("Index"));
     m_indexLayout->addWidget(m_index, 1);
@@ -287,10 +336,6 @@ bool HelpViewer::openFile(const QString &helpFile)
                     showUrl(documents.first().url);
             });
     connect(engine->indexModel(), &QHelpIndexModel::indexCreated, this, &HelpViewer::onIndexBuilt);
-
-    QWidget::setTabOrder(m_filter, m_index);
-    m_tabs->setEnabled(true);
-    return true;
 }
 
 bool HelpViewer::isReady() const

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QHelpContentWidget;
+class QHBoxLayout;
 class QHelpEngine;
 class QHelpIndexWidget;
 class QLabel;
@@ -76,6 +77,16 @@ protected:
 
 private:
     HelpViewer();
+    QHBoxLayout *createHistoryButtons();
+    void createNote();
+    void createTabs();
+    void connectKeys();
+    void connectTopicAndIndex();
+    // The steps of openFile(); a refusal sets the note.
+    bool checkFile(const QString &helpFile);
+    QHelpEngine *startEngine(const QString &helpFile);
+    void addContents(QHelpEngine *engine);
+    void addIndex(QHelpEngine *engine);
     void closeFile();
     void setNote(const QString &text);
     bool showIdentifier(const QString &id);

@@ -9,32 +9,25 @@ QList<QPair<QString, QString>> iniSection(const QByteArray &ini, const QString &
 {
     QList<QPair<QString, QString>> entries;
     bool inSection = false;
-    // A file saved with a byte order mark.
+    // A file saved with a byte order mark; a mark further on is text.
     const QByteArray text = ini.startsWith("\xEF\xBB\xBF") ? ini.sliced(3) : ini;
-    for (QByteArray line : text.split('\n')) {
-        line = line.trimmed(); // also drops the CR of CR LF
-        if (line.isEmpty() || line.startsWith(';'))
-            continue;
-        if (line.startsWith('[')) {
-            const qsizetype close = line.indexOf(']');
-            if (close < 0)
-                continue;
-            const QString name = QString::fromLocal8Bit(line.mid(1, close - 1)).trimmed();
+    for (const QByteArray &raw : text.split('\n')) {
+        const ini::Line line = ini::parseLine(raw, ini::OrderMark::Text);
+        // Names are compared as the local encoding reads them, so blanks
+        // beyond ASCII are trimmed too.
+        const QString name = QString::fromLocal8Bit(line.name).trimmed();
+        if (line.kind == ini::Line::Section)
             inSection = name.compare(section, Qt::CaseInsensitive) == 0;
+        if (line.kind != ini::Line::Entry || !inSection || name.isEmpty())
             continue;
-        }
-        const qsizetype equals = line.indexOf('=');
-        if (!inSection || equals <= 0)
-            continue;
-        const QString key = QString::fromLocal8Bit(line.left(equals)).trimmed();
-        QByteArray raw = line.mid(equals + 1).trimmed();
-        if (raw.size() >= 2 && raw.startsWith('"') && raw.endsWith('"'))
-            raw = raw.mid(1, raw.size() - 2);
+        QByteArrayView value = line.value;
+        if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
+            value = value.sliced(1, value.size() - 2);
         const bool known = std::any_of(entries.cbegin(), entries.cend(), [&](const auto &entry) {
-            return entry.first.compare(key, Qt::CaseInsensitive) == 0;
+            return entry.first.compare(name, Qt::CaseInsensitive) == 0;
         });
-        if (!key.isEmpty() && !known)
-            entries.append({key, QString::fromLocal8Bit(raw)});
+        if (!known)
+            entries.append({name, QString::fromLocal8Bit(value)});
     }
     return entries;
 }

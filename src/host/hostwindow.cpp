@@ -92,8 +92,7 @@ void HostWindow::buildMenus()
 
     m_addInsMenu = menuBar()->addMenu(QStringLiteral("&Add-Ins"));
     m_addInsMenu->setObjectName(QStringLiteral("mnuAddIns"));
-    m_addInManager = m_addInsMenu->addAction(QStringLiteral("&Add-In Manager..."), this,
-                                             &HostWindow::openAddInManager);
+    m_addInsMenu->addAction(QStringLiteral("&Add-In Manager..."), this, &HostWindow::openAddInManager);
     if (!m_options.noAddInsBar)
         m_ide->addCommandBar(QStringLiteral("Add-Ins"), m_addInsMenu);
 }

@@ -57,7 +57,6 @@ public:
 
     AddInConnections &connections() { return *m_connections; }
     QMenu *addInsMenu() const { return m_addInsMenu; }
-    QAction *addInManagerAction() const { return m_addInManager; }
     QPlainTextEdit *codeWindow() const { return m_code; }
 
 signals:
@@ -74,7 +73,6 @@ private:
     HostOptions m_options;
     QPlainTextEdit *m_code;
     QMenu *m_addInsMenu = nullptr;
-    QAction *m_addInManager = nullptr;
     std::shared_ptr<HostIde> m_ide;
     std::unique_ptr<AddInConnections> m_connections;
     bool m_shutDown = false;

@@ -25,10 +25,7 @@ QString inputTail(const QString &title, const QString &defaultAnswer)
 
 QString inputCode(const QString &message, const QString &tail)
 {
-    QStringList literals;
-    for (const QString &line : messageLines(message))
-        literals.append(stringLiteral(line));
-    QString code = QStringLiteral("resInputBox = InputBox (") + literals.join(QStringLiteral(" & vbcr & "));
+    QString code = QStringLiteral("resInputBox = InputBox (") + messageLiteral(message);
     code.chop(1); // the tail closes the last line's literal
     return code + tail;
 }

@@ -7,9 +7,7 @@
 
 namespace pelk::inputbox {
 
-// The longest message Test and Copy accept, line breaks counted as typed.
-constexpr qsizetype kMaxMessageLength = 840;
-
+// Whether Test and Copy refuse the message: longer than kMaxMessageLength.
 bool messageTooLong(const QString &message);
 
 // The end of the call, from the closing quote of the message on: the title

@@ -56,10 +56,7 @@ QString responseComment(int buttonSet)
 QString msgBoxCode(const QString &message, const QString &buttonsArgument, const QString &title, int buttonSet)
 {
     QString code = buttonSet == 0 ? QStringLiteral("MsgBox   ") : QStringLiteral("MsgBoxResult = MsgBox  ( ");
-    QStringList literals;
-    for (const QString &line : messageLines(message))
-        literals.append(stringLiteral(line));
-    code += literals.join(QStringLiteral(" & vbcr & "));
+    code += messageLiteral(message);
     code += QLatin1Char(',') + buttonsArgument;
     if (!title.isEmpty())
         code += QLatin1Char(',') + stringLiteral(title);

@@ -7,8 +7,7 @@
 
 namespace pelk::msgbox_code {
 
-// Test and Copy accept a message of at most this many characters.
-constexpr int kMaxMessageLength = 840;
+// Whether Test and Copy refuse the message: longer than kMaxMessageLength.
 bool isTooLong(const QString &message);
 
 // The constant name of a button set (0 to 5), "vbOKOnly" to "vbRetryCancel".

@@ -60,7 +60,7 @@ void outputMessage(j_common_ptr) {}
 
 // The libjpeg part, in a function of its own that holds no C++ objects
 // with destructors, so the error path's longjmp skips nothing.
-bool runDecoder(std::FILE *file, const QSize &target, const JpegLimits &limits, QImage *image, QSize *fullSize,
+bool runDecoder(std::FILE *file, const QSize &target, const DecodeLimits &limits, QImage *image, QSize *fullSize,
                 bool *unsupported)
 {
     jpeg_decompress_struct cinfo;
@@ -74,7 +74,7 @@ bool runDecoder(std::FILE *file, const QSize &target, const JpegLimits &limits, 
         return false;
     }
     jpeg_create_decompress(&cinfo);
-    cinfo.mem->max_memory_to_use = limits.maxDecoderMemory;
+    cinfo.mem->max_memory_to_use = limits.maxJpegDecoderMemory;
     jpeg_stdio_src(&cinfo, file);
     jpeg_read_header(&cinfo, TRUE);
     *fullSize = QSize(int(cinfo.image_width), int(cinfo.image_height));
@@ -95,7 +95,7 @@ bool runDecoder(std::FILE *file, const QSize &target, const JpegLimits &limits, 
     cinfo.scale_denom = 8;
     cinfo.dct_method = JDCT_ISLOW;
     jpeg_calc_output_dimensions(&cinfo);
-    if (qint64(cinfo.output_width) * cinfo.output_height * 4 > limits.maxOutputBytes) {
+    if (qint64(cinfo.output_width) * cinfo.output_height * 4 > qint64(limits.allocationLimitMB) << 20) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
@@ -117,7 +117,7 @@ bool runDecoder(std::FILE *file, const QSize &target, const JpegLimits &limits, 
 
 } // namespace
 
-std::optional<JpegResult> decodeJpeg(const QString &path, const QSize &target, const JpegLimits &limits,
+std::optional<JpegResult> decodeJpeg(const QString &path, const QSize &target, const DecodeLimits &limits,
                                      bool *unsupported)
 {
     bool otherColours = false;

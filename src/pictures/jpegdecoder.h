@@ -2,6 +2,8 @@
 // so a large photo shown small costs a fraction of a full decode.
 #pragma once
 
+#include "decodelimits.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -9,13 +11,6 @@
 #include <optional>
 
 namespace pelk::pictures {
-
-struct JpegLimits {
-    qint64 maxDeclaredPixels = 100'000'000;
-    int maxDimension = 65535;
-    qint64 maxOutputBytes = qint64(128) << 20;
-    long maxDecoderMemory = 256L << 20; // coefficient buffers of progressive files
-};
 
 struct JpegResult {
     QImage image;     // at least `target` where the picture allows, RGB32
@@ -31,7 +26,7 @@ int jpegScaleNumerator(const QSize &fullSize, const QSize &target);
 // in colour or grey, when its data ends early or is corrupt, or when it is
 // larger than the limits allow. `unsupported` is set when the file is a
 // well-formed JPEG in a colour space this decoder leaves to others.
-std::optional<JpegResult> decodeJpeg(const QString &path, const QSize &target, const JpegLimits &limits,
+std::optional<JpegResult> decodeJpeg(const QString &path, const QSize &target, const DecodeLimits &limits,
                                      bool *unsupported = nullptr);
 
 } // namespace pelk::pictures

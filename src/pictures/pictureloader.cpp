@@ -30,7 +30,10 @@ QSize decodeSize(const QSize &fullSize, const QSize &shownSize)
     return shownSize.boundedTo(fullSize);
 }
 
-Picture decode(const QString &path, const QSize &shownSize, const DecodeLimits &limits)
+namespace {
+
+// Opens the file and tells its format by its first bytes.
+PictureFormat openPicture(const QString &path, QFile &file)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -39,77 +42,105 @@ Picture decode(const QString &path, const QSize &shownSize, const DecodeLimits &
     // wait for a writer.
     if (!info.isFile())
         throw Error(errInvalidPicture);
-    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw Error(QFileInfo::exists(path) ? errPermissionDenied : errFileNotFound);
     const PictureFormat format = sniffPictureFormat(file.peek(kSniffBytes));
     if (format == PictureFormat::Unknown)
         throw Error(errInvalidPicture);
+    return format;
+}
 
-    Picture picture;
-    picture.path = path;
-    if (isMetafile(format)) {
-        if (file.size() > limits.maxMetafileBytes)
-            throw Error(errInvalidPicture);
-        const std::optional<MetafileImage> drawn = drawMetafile(file.readAll(), shownSize);
-        if (!drawn)
-            throw Error(errInvalidPicture);
-        picture.image = drawn->image;
-        picture.fullSize = drawn->fullSize;
-        return picture;
-    }
+void drawMetafileInto(Picture &picture, QFile &file, const QSize &shownSize, const DecodeLimits &limits)
+{
+    if (file.size() > limits.maxMetafileBytes)
+        throw Error(errInvalidPicture);
+    const std::optional<MetafileImage> drawn = drawMetafile(file.readAll(), shownSize);
+    if (!drawn)
+        throw Error(errInvalidPicture);
+    picture.image = drawn->image;
+    picture.fullSize = drawn->fullSize;
+}
 
-    if (format == PictureFormat::Jpeg) {
-        JpegLimits jpegLimits;
-        jpegLimits.maxDeclaredPixels = limits.maxDeclaredPixels;
-        jpegLimits.maxDimension = limits.maxDimension;
-        jpegLimits.maxOutputBytes = qint64(limits.allocationLimitMB) << 20;
-        bool otherColours = false;
-        const QSize wanted = shownSize.isEmpty() ? QSize() : shownSize;
-        if (std::optional<JpegResult> jpeg = decodeJpeg(path, wanted, jpegLimits, &otherColours)) {
-            picture.image = std::move(jpeg->image);
-            picture.fullSize = jpeg->fullSize;
-        } else if (!otherColours) {
-            throw Error(errInvalidPicture);
-        }
-        // CMYK and other colour spaces: Qt's reader converts them.
-    } else {
-        const QByteArray head = file.read(kCompletenessHead);
-        QByteArray tail;
-        if (file.seek(qMax<qint64>(0, file.size() - kCompletenessTail)))
-            tail = file.read(kCompletenessTail);
-        if (!looksComplete(format, head, tail, file.size()))
-            throw Error(errInvalidPicture);
-        file.seek(0);
+// Leaves the image null for a JPEG in a colour space the JPEG decoder
+// leaves to others (CMYK and more): Qt's reader converts them.
+void decodeJpegInto(Picture &picture, const QSize &shownSize, const DecodeLimits &limits)
+{
+    bool otherColours = false;
+    const QSize wanted = shownSize.isEmpty() ? QSize() : shownSize;
+    if (std::optional<JpegResult> jpeg = decodeJpeg(picture.path, wanted, limits, &otherColours)) {
+        picture.image = std::move(jpeg->image);
+        picture.fullSize = jpeg->fullSize;
+    } else if (!otherColours) {
+        throw Error(errInvalidPicture);
     }
-    if (picture.image.isNull()) {
-        QImageReader reader(&file, qtFormatName(format));
-        reader.setAutoTransform(false);
-        reader.setAllocationLimit(limits.allocationLimitMB);
-        const QSize declared = reader.size();
-        if (declared.isValid()) {
-            // Refuse an absurd declared size before a single pixel is decoded.
-            if (declared.width() > limits.maxDimension || declared.height() > limits.maxDimension
-                || qint64(declared.width()) * declared.height() > limits.maxDeclaredPixels)
-                throw Error(errInvalidPicture);
-            const QSize target = decodeSize(declared, shownSize);
-            if (target != declared)
-                reader.setScaledSize(target);
-        }
-        picture.image = reader.read();
-        if (picture.image.isNull())
+}
+
+// Refuses a file cut short before Qt's reader decodes what there is of it.
+void requireComplete(QFile &file, PictureFormat format)
+{
+    const QByteArray head = file.read(kCompletenessHead);
+    QByteArray tail;
+    if (file.seek(qMax<qint64>(0, file.size() - kCompletenessTail)))
+        tail = file.read(kCompletenessTail);
+    if (!looksComplete(format, head, tail, file.size()))
+        throw Error(errInvalidPicture);
+    file.seek(0);
+}
+
+void readWithQtInto(Picture &picture, QFile &file, PictureFormat format, const QSize &shownSize,
+                    const DecodeLimits &limits)
+{
+    QImageReader reader(&file, qtFormatName(format));
+    reader.setAutoTransform(false);
+    reader.setAllocationLimit(limits.allocationLimitMB);
+    const QSize declared = reader.size();
+    if (declared.isValid()) {
+        // Refuse an absurd declared size before a single pixel is decoded.
+        if (declared.width() > limits.maxDimension || declared.height() > limits.maxDimension
+            || qint64(declared.width()) * declared.height() > limits.maxDeclaredPixels)
             throw Error(errInvalidPicture);
-        picture.fullSize = declared.isValid() ? declared : picture.image.size();
+        const QSize target = decodeSize(declared, shownSize);
+        if (target != declared)
+            reader.setScaledSize(target);
     }
+    picture.image = reader.read();
+    if (picture.image.isNull())
+        throw Error(errInvalidPicture);
+    picture.fullSize = declared.isValid() ? declared : picture.image.size();
+}
+
+// Shrinks what the decoder could not (or not exactly) to the shown size.
+void shrinkToShown(Picture &picture, const QSize &shownSize)
+{
     // A picture of no pixels (a GIF whose only image is 0 x 0) is no picture.
     if (picture.fullSize.isEmpty())
         throw Error(errInvalidPicture);
-    // Shrink what the decoder could not (or not exactly) to the shown size.
     const QSize target = decodeSize(picture.fullSize, shownSize);
     if (picture.image.size() != target)
         picture.image = picture.image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (picture.image.isNull())
         throw Error(errInvalidPicture);
+}
+
+} // namespace
+
+Picture decode(const QString &path, const QSize &shownSize, const DecodeLimits &limits)
+{
+    QFile file(path);
+    const PictureFormat format = openPicture(path, file);
+    Picture picture;
+    picture.path = path;
+    if (isMetafile(format)) {
+        drawMetafileInto(picture, file, shownSize, limits);
+        return picture;
+    }
+    if (format == PictureFormat::Jpeg)
+        decodeJpegInto(picture, shownSize, limits);
+    else
+        requireComplete(file, format);
+    if (picture.image.isNull())
+        readWithQtInto(picture, file, format, shownSize, limits);
+    shrinkToShown(picture, shownSize);
     return picture;
 }
 

@@ -3,20 +3,14 @@
 // emf through the metafile helper process), decoded no larger than shown.
 #pragma once
 
+#include "decodelimits.h"
+
 #include "platform/error.h"
 #include "platform/pictures.h"
 
 #include <QStringList>
 
 namespace pelk::pictures {
-
-// Refusals that keep a hostile file from costing the machine its memory.
-struct DecodeLimits {
-    qint64 maxDeclaredPixels = 100'000'000; // width x height the file declares
-    int maxDimension = 65535;
-    int allocationLimitMB = 128;            // one decoded image
-    qint64 maxMetafileBytes = 64 * 1024 * 1024;
-};
 
 // The size to decode a picture of `fullSize` at for a box of `shownSize`
 // pixels: the box's size, but never larger than the picture itself (the box

@@ -51,12 +51,13 @@ bool isOneLine(QByteArrayView text)
 
 } // namespace
 
-Line parseLine(QByteArrayView line)
+Line parseLine(QByteArrayView line, OrderMark mark)
 {
-    // A byte order mark in front of a section header (the first line of a
-    // file saved with one) is not part of the line; in front of a key it is
-    // part of the key's name.
-    if (line.startsWith("\xEF\xBB\xBF") && line.sliced(3).trimmed().startsWith('['))
+    // Unless read as text, a byte order mark in front of a section header
+    // (the first line of a file saved with one) is not part of the line; in
+    // front of a key it is part of the key's name.
+    if (mark == OrderMark::DroppedBeforeSection && line.startsWith("\xEF\xBB\xBF")
+        && line.sliced(3).trimmed().startsWith('['))
         line = line.sliced(3);
     const QByteArrayView text = line.trimmed();
     Line parsed;

@@ -17,10 +17,14 @@ struct Line {
     QByteArray value; // an entry's value, blanks trimmed
 };
 
-// One line without its line ending. "[name]" is a section header (a byte
-// order mark in front of it is dropped); a line with '=' that is not a ';'
-// comment is an entry; anything else is other.
-Line parseLine(QByteArrayView line);
+// What a byte order mark at the start of a line is: dropped in front of a
+// section header (the first line of a file saved with one), or text, for a
+// reader that drops the file's own mark and takes any later one as text.
+enum class OrderMark { DroppedBeforeSection, Text };
+
+// One line without its line ending. "[name]" is a section header; a line
+// with '=' that is not a ';' comment is an entry; anything else is other.
+Line parseLine(QByteArrayView line, OrderMark mark = OrderMark::DroppedBeforeSection);
 
 // The file with `key` in `section` set to `value`. Section and key names
 // match without regard to case; the first occurrence of the key is rewritten

@@ -32,4 +32,12 @@ QString stringLiteral(const QString &text)
     return out;
 }
 
+QString messageLiteral(const QString &message)
+{
+    QStringList literals;
+    for (const QString &line : messageLines(message))
+        literals.append(stringLiteral(line));
+    return literals.join(QStringLiteral(" & vbcr & "));
+}
+
 } // namespace pelk

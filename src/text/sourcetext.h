@@ -6,6 +6,10 @@
 
 namespace pelk {
 
+// The longest message the wizards' Test and Copy accept, line breaks counted
+// as typed.
+constexpr qsizetype kMaxMessageLength = 840;
+
 // The lines of a message: split at line feeds, carriage returns dropped.
 // Every line is kept; an empty message, or one ending in a line break,
 // gives an empty last line.
@@ -15,5 +19,8 @@ QStringList messageLines(const QString &message);
 // doubled, each line break (CR LF, CR, LF) as vbCrLf, vbCr or vbLf joined
 // between literals, so the code stays one line and gives back the text.
 QString stringLiteral(const QString &text);
+
+// A message as the code writes it: the literals of its lines joined by vbcr.
+QString messageLiteral(const QString &message);
 
 } // namespace pelk

@@ -85,6 +85,10 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << Entries{};
         QTest::newRow("saved with a byte order mark") << QByteArray("\xEF\xBB\xBF[Add-Ins32]\r\nA=0\r\n")
                                                       << Entries{{"A", "0"}};
+        QTest::newRow("byte order mark further on is text")
+            << QByteArray("[Add-Ins32]\nA=0\n\xEF\xBB\xBF[Other]\nB=1\n") << Entries{{"A", "0"}, {"B", "1"}};
+        QTest::newRow("byte order mark after blanks in a section name")
+            << QByteArray("[ \xEF\xBB\xBF" "Add-Ins32]\nA=0\n") << Entries{{"A", "0"}};
     }
     void iniSection()
     {
