@@ -206,12 +206,10 @@ void ColorFinderWindow::chooseFormat(forms::MenuItem *item)
         other->setCheckMark(other == item);
         if (other != item)
             continue;
-        try {
-            m_services.settings.SaveSetting(app().Title, QStringLiteral("Settings"), QStringLiteral("Format"),
-                                   formatLetter(format));
-        } catch (const Error &error) {
-            settingsNotSaved(error);
-        }
+        const Status saved = m_services.settings.SaveSetting(app().Title, QStringLiteral("Settings"),
+                                                             QStringLiteral("Format"), formatLetter(format));
+        if (!saved)
+            settingsNotSaved(saved.error());
     }
 }
 
@@ -220,9 +218,9 @@ void ColorFinderWindow::settingsNotSaved(const Error &error)
     if (std::exchange(m_settingsFailureShown, true))
         return;
     m_services.boxes.MsgBox(QStringLiteral("The color finder could not save its settings; the color, step sizes and "
-                                     "format chosen now will not be remembered.\r")
-                          + error.description(),
-                      mb::vbExclamation);
+                                           "format chosen now will not be remembered.\r")
+                                + error.description(),
+                            mb::vbExclamation);
 }
 
 // ---------------------------------------------------------------------------
@@ -265,18 +263,22 @@ void ColorFinderWindow::SaveAll()
 {
     Settings &p = m_services.settings;
     const QString app = this->app().Title;
-    const std::array<Channel, 3> all = channels();
-    try {
-        for (const Channel &c : all)
-            p.SaveSetting(app, kColorSection, c.key, QString::number(c.stepper->Value()));
-        for (const Channel &c : all)
-            p.SaveSetting(app, kColorSection, c.key, c.box->Text());
-        for (const Channel &c : all)
-            p.SaveSetting(app, kColorSection, c.key + QStringLiteral("Set"), QString::number(c.stepSize->Value()));
-        for (const Channel &c : all)
-            p.SaveSetting(app, kColorSection, c.key + QStringLiteral("Set"), c.stepLabel->Caption());
-    } catch (const Error &error) {
-        settingsNotSaved(error);
+    // The stepper's number first, then the box's text over it, as the
+    // window always saved them; the first failure ends the save.
+    QList<std::pair<QString, QString>> values;
+    for (const Channel &c : channels())
+        values.append({c.key, QString::number(c.stepper->Value())});
+    for (const Channel &c : channels())
+        values.append({c.key, c.box->Text()});
+    for (const Channel &c : channels())
+        values.append({c.key + QStringLiteral("Set"), QString::number(c.stepSize->Value())});
+    for (const Channel &c : channels())
+        values.append({c.key + QStringLiteral("Set"), c.stepLabel->Caption()});
+    for (const auto &[key, value] : std::as_const(values)) {
+        if (const Status saved = p.SaveSetting(app, kColorSection, key, value); !saved) {
+            settingsNotSaved(saved.error());
+            return;
+        }
     }
 }
 
@@ -288,28 +290,29 @@ void ColorFinderWindow::Form_Unload(bool &)
 
 void ColorFinderWindow::mnuColorBar_Click()
 {
-    try {
-        CommonDialog &dialog = *ui().CommonDialog1;
-        dialog.CancelError = true;
-        dialog.Flags = 2;
-        dialog.ShowColor();
-        setBackColor(dialog.Color);
-        const ChannelDigits digits = channelDigits(dialog.Color);
-        const QString pairs[] = {digits.red, digits.green, digits.blue};
-        const std::array<Channel, 3> all = channels();
-        for (int i = 0; i < 3; ++i) {
-            QString value = pairs[i];
-            ConVert(value);
-            all[i].box->setText(value);
-            all[i].stepper->setValue(value.toInt());
-        }
-        SaveAll();
-    } catch (const Error &error) {
+    CommonDialog &dialog = *ui().CommonDialog1;
+    dialog.CancelError = true;
+    dialog.Flags = 2;
+    if (const Status chosen = dialog.ShowColor(); !chosen) {
         // Only the dialog's cancel is the user's; anything else is no cancel.
-        if (error.number() != errDialogCancel)
-            throw;
-        m_services.boxes.MsgBox(QStringLiteral("Color transfer canceled by user."), mb::vbOKOnly + mb::vbInformation);
+        if (chosen.cancelled())
+            m_services.boxes.MsgBox(QStringLiteral("Color transfer canceled by user."),
+                                    mb::vbOKOnly + mb::vbInformation);
+        else
+            m_services.boxes.MsgBox(chosen.error().description(), mb::vbExclamation);
+        return;
     }
+    setBackColor(dialog.Color);
+    const ChannelDigits digits = channelDigits(dialog.Color);
+    const QString pairs[] = {digits.red, digits.green, digits.blue};
+    const std::array<Channel, 3> all = channels();
+    for (int i = 0; i < 3; ++i) {
+        QString value = pairs[i];
+        ConVert(value);
+        all[i].box->setText(value);
+        all[i].stepper->setValue(value.toInt());
+    }
+    SaveAll();
 }
 
 // ---------------------------------------------------------------------------

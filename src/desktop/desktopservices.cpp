@@ -20,15 +20,15 @@ namespace pelk {
 DesktopServices::DesktopServices(const QString &programFolder) : m_app(AppInfo::forProgramIn(programFolder)) {}
 
 QString DesktopServices::GetSetting(const QString &appName, const QString &section, const QString &key,
-                               const QString &defaultValue)
+                                    const QString &defaultValue)
 {
     return settings::value(appName, section, key, defaultValue);
 }
 
-void DesktopServices::SaveSetting(const QString &appName, const QString &section, const QString &key,
-                             const QString &value)
+Status DesktopServices::SaveSetting(const QString &appName, const QString &section, const QString &key,
+                                    const QString &value)
 {
-    settings::setValue(appName, section, key, value);
+    return settings::setValue(appName, section, key, value);
 }
 
 void DesktopServices::ClipboardClear()
@@ -42,7 +42,7 @@ void DesktopServices::ClipboardSetText(const QString &text)
 }
 
 int DesktopServices::MsgBox(const QString &prompt, int buttons, const QString &title, const QString &helpFile,
-                       int context)
+                            int context)
 {
     const QString helpPath = msgBoxHelpFile(m_app, helpFile);
     // A box given no help file shows a Help button that does nothing.
@@ -65,15 +65,19 @@ QString DesktopServices::InputBox(const QString &prompt, const QString &title, c
                                QApplication::activeWindow());
 }
 
-std::optional<QString> DesktopServices::FileDialog(FileDialogMode mode, const QString &fileName, const QString &filter,
-                                              int flags, QWidget *owner)
+Result<QString> DesktopServices::FileDialog(FileDialogMode mode, const QString &fileName, const QString &filter,
+                                            int flags, QWidget *owner)
 {
-    return showFileDialog(mode, fileName, filter, flags, owner);
+    if (const std::optional<QString> chosen = showFileDialog(mode, fileName, filter, flags, owner))
+        return *chosen;
+    return Error(errDialogCancel);
 }
 
-std::optional<quint32> DesktopServices::ColorDialog(quint32 color, int flags, QWidget *owner)
+Result<quint32> DesktopServices::ColorDialog(quint32 color, int flags, QWidget *owner)
 {
-    return showColorDialog(color, flags, owner);
+    if (const std::optional<quint32> chosen = showColorDialog(color, flags, owner))
+        return *chosen;
+    return Error(errDialogCancel);
 }
 
 int DesktopServices::show(QWidget *owner, const QString &helpFile, unsigned command, const QVariant &data)
@@ -81,8 +85,8 @@ int DesktopServices::show(QWidget *owner, const QString &helpFile, unsigned comm
     return help::winHelp(owner, helpFile, command, data);
 }
 
-void DesktopServices::writeKey(const QByteArray &section, const QByteArray &key, const QByteArray &value,
-                                            const QByteArray &fileName)
+Status DesktopServices::writeKey(const QByteArray &section, const QByteArray &key, const QByteArray &value,
+                                 const QByteArray &fileName)
 {
     const QString path = paths::resolveProfileFile(QString::fromLocal8Bit(fileName));
     // The system folder is ours to create on a first run; any other folder
@@ -90,7 +94,7 @@ void DesktopServices::writeKey(const QByteArray &section, const QByteArray &key,
     const QFileInfo file(path);
     if (file.absolutePath() == QDir(paths::systemFolder()).absolutePath())
         QDir().mkpath(file.absolutePath());
-    ini::writeProfileString(path, section, key, value);
+    return ini::writeProfileString(path, section, key, value);
 }
 
 bool DesktopServices::IsFolderWritable(const QString &folder)
@@ -99,7 +103,7 @@ bool DesktopServices::IsFolderWritable(const QString &folder)
     return info.isDir() && info.isWritable();
 }
 
-Picture DesktopServices::LoadPicture(const QString &path, const QSize &shownSize)
+Result<Picture> DesktopServices::LoadPicture(const QString &path, const QSize &shownSize)
 {
     return pictures::load(path, shownSize);
 }

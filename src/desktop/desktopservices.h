@@ -23,8 +23,8 @@ public:
 
     QString GetSetting(const QString &appName, const QString &section, const QString &key,
                        const QString &defaultValue) override;
-    void SaveSetting(const QString &appName, const QString &section, const QString &key,
-                     const QString &value) override;
+    Status SaveSetting(const QString &appName, const QString &section, const QString &key,
+                       const QString &value) override;
 
     void ClipboardClear() override;
     void ClipboardSetText(const QString &text) override;
@@ -33,18 +33,18 @@ public:
                int context) override;
     QString InputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
 
-    std::optional<QString> FileDialog(FileDialogMode mode, const QString &fileName, const QString &filter, int flags,
-                                      QWidget *owner) override;
-    std::optional<quint32> ColorDialog(quint32 color, int flags, QWidget *owner) override;
+    Result<QString> FileDialog(FileDialogMode mode, const QString &fileName, const QString &filter, int flags,
+                               QWidget *owner) override;
+    Result<quint32> ColorDialog(quint32 color, int flags, QWidget *owner) override;
     bool IsFolderWritable(const QString &folder) override;
 
     int show(QWidget *owner, const QString &helpFile, unsigned command, const QVariant &data) override;
 
-    Picture LoadPicture(const QString &path, const QSize &shownSize) override;
+    Result<Picture> LoadPicture(const QString &path, const QSize &shownSize) override;
     void LoadPictureAhead(const QStringList &paths, const QSize &shownSize) override;
 
-    void writeKey(const QByteArray &section, const QByteArray &key, const QByteArray &value,
-                  const QByteArray &fileName) override;
+    Status writeKey(const QByteArray &section, const QByteArray &key, const QByteArray &value,
+                    const QByteArray &fileName) override;
 
 private:
     AppInfo m_app;

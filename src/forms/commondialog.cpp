@@ -6,45 +6,45 @@ namespace pelk {
 
 CommonDialog::CommonDialog(Dialogs &dialogs, QWidget *owner) : m_dialogs(dialogs), m_owner(owner) {}
 
-void CommonDialog::ShowOpen()
+Status CommonDialog::ShowOpen()
 {
-    showFile(FileDialogMode::Open);
+    return showFile(FileDialogMode::Open);
 }
 
-void CommonDialog::ShowSave()
+Status CommonDialog::ShowSave()
 {
-    showFile(FileDialogMode::Save);
+    return showFile(FileDialogMode::Save);
 }
 
-void CommonDialog::ShowColor()
+Status CommonDialog::ShowColor()
 {
-    const std::optional<quint32> chosen = m_dialogs.ColorDialog(Color, Flags, m_owner);
-    if (!chosen) {
-        cancelled();
-        return;
-    }
+    const Result<quint32> chosen = m_dialogs.ColorDialog(Color, Flags, m_owner);
+    if (!chosen)
+        return answered(chosen.error());
     Color = *chosen;
+    return {};
 }
 
-void CommonDialog::showFile(FileDialogMode mode)
+Status CommonDialog::showFile(FileDialogMode mode)
 {
-    const std::optional<QString> chosen = m_dialogs.FileDialog(mode, FileName, Filter, Flags, m_owner);
+    const Result<QString> chosen = m_dialogs.FileDialog(mode, FileName, Filter, Flags, m_owner);
     if (!chosen) {
         // Without CancelError a cancel returns normally with no file chosen,
         // so a caller that checks FileName never reopens an earlier file.
         FileName.clear();
         FileTitle.clear();
-        cancelled();
-        return;
+        return answered(chosen.error());
     }
     FileName = *chosen;
     FileTitle = QFileInfo(FileName).fileName();
+    return {};
 }
 
-void CommonDialog::cancelled()
+Status CommonDialog::answered(const Error &error) const
 {
-    if (CancelError)
-        throw Error(errDialogCancel);
+    if (error.number() == errDialogCancel && !CancelError)
+        return {};
+    return error;
 }
 
 } // namespace pelk

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/dialogs.h"
-#include "platform/error.h"
+#include "platform/result.h"
 
 class QWidget;
 
@@ -18,18 +18,19 @@ public:
     QString FileTitle;     // out: the chosen file's name without its folder
     QString Filter;        // "description|pattern" pairs joined by "|"
     int Flags = 0;
-    bool CancelError = false; // Cancel throws Error(errDialogCancel) instead of returning
+    bool CancelError = false; // Cancel answers errDialogCancel instead of success
     quint32 Color = 0;        // in and out: red + 256 * green + 65536 * blue
 
-    void ShowOpen();
-    void ShowSave();
-    void ShowColor();
+    Status ShowOpen();
+    Status ShowSave();
+    Status ShowColor();
 
     void setOwner(QWidget *owner) { m_owner = owner; }
 
 private:
-    void showFile(FileDialogMode mode);
-    void cancelled();
+    Status showFile(FileDialogMode mode);
+    // What a dialog's error answers: a cancel is success unless CancelError.
+    Status answered(const Error &error) const;
 
     Dialogs &m_dialogs;
     QWidget *m_owner;

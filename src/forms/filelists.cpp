@@ -142,7 +142,7 @@ QString DirListBox::selectedPath() const
     return item ? item->data(0, Qt::UserRole).toString() : m_path;
 }
 
-void DirListBox::setPath(const QString &path)
+Status DirListBox::setPath(const QString &path)
 {
     QString target = QDir::cleanPath(QDir(m_path).absoluteFilePath(path));
     if (m_drives.contains(target)) {
@@ -153,14 +153,15 @@ void DirListBox::setPath(const QString &path)
             target = m_lastFolderOfDrive.value(drive, drive);
         // A drive that cannot be opened (gone, no medium, no permission).
         if (!QFileInfo(drive).isDir() || !readFolder(drive, 0).readable || !QStorageInfo(drive).isReady())
-            throw Error(errDeviceUnavailable);
+            return Error(errDeviceUnavailable);
         // The folder remembered there may have gone since.
         if (!QFileInfo(target).isDir())
             target = drive;
     } else if (!QFileInfo(target).isDir()) {
-        throw Error(errPathNotFound);
+        return Error(errPathNotFound);
     }
     open(target);
+    return {};
 }
 
 void DirListBox::open(const QString &path)
@@ -284,18 +285,19 @@ void FileListBox::refill()
     m_filling = false;
 }
 
-void FileListBox::setListIndex(int index)
+Status FileListBox::setListIndex(int index)
 {
     if (index < -1 || index >= ListCount())
-        throw Error(errInvalidProcedureCall);
+        return Error(errInvalidProcedureCall);
     if (index < 0) {
         selectionModel()->clear();
         selectionMoved(QModelIndex());
-        return;
+        return {};
     }
     const QModelIndex item = m_model->index(index);
     selectionModel()->setCurrentIndex(item, QItemSelectionModel::ClearAndSelect);
     scrollTo(item);
+    return {};
 }
 
 QString FileListBox::FileName() const

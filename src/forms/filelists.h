@@ -2,6 +2,8 @@
 // properties and events its handlers rely on.
 #pragma once
 
+#include "platform/result.h"
+
 #include "storage/folderlisting.h"
 
 #include <QComboBox>
@@ -54,10 +56,10 @@ public:
     QString Path() const { return m_path; }
     // Opens `path`. A drive (one of `drives`) opens that drive's current
     // folder: the open folder when it is on that drive, otherwise the folder
-    // last opened there, otherwise the drive itself. Throws Error:
+    // last opened there, otherwise the drive itself. The error
     // errDeviceUnavailable when a drive cannot be opened, errPathNotFound
     // for a folder that does not exist. Change fires when the path changes.
-    void setPath(const QString &path);
+    Status setPath(const QString &path);
     // The mount points the list treats as drives.
     void setDrives(const QStringList &drives) { m_drives = drives; }
 
@@ -101,9 +103,9 @@ public:
     int ListCount() const { return int(m_names.size()); }
     // The selected entry's 0-based index, -1 when none is selected.
     int ListIndex() const { return m_index; }
-    // Selects entry `index` (-1: none). Throws Error(errInvalidProcedureCall)
-    // outside -1 to ListCount - 1.
-    void setListIndex(int index);
+    // Selects entry `index` (-1: none); errInvalidProcedureCall outside -1
+    // to ListCount - 1.
+    Status setListIndex(int index);
     // The selected entry's name without its folder; empty when none is.
     QString FileName() const;
     QString List(int index) const { return m_names.value(index); }

@@ -95,7 +95,7 @@ QSize ImageBox::shownSize() const
     return (QSizeF(size()) * devicePixelRatioF()).toSize();
 }
 
-void ImageBox::setReloader(std::function<Picture(const QString &, const QSize &)> reloader)
+void ImageBox::setReloader(std::function<Result<Picture>(const QString &, const QSize &)> reloader)
 {
     m_reloader = std::move(reloader);
 }
@@ -116,14 +116,12 @@ void ImageBox::sharpen()
     const QSize have = m_picture.image.size();
     if (wanted.width() <= have.width() && wanted.height() <= have.height())
         return;
-    try {
-        const Picture sharper = m_reloader(m_picture.path, shownSize());
-        if (sharper.arriving)
-            setPicture(sharper);
+    // A file changed or gone since keeps showing what we have.
+    if (const Result<Picture> sharper = m_reloader(m_picture.path, shownSize())) {
+        if (sharper->arriving)
+            setPicture(*sharper);
         else
-            showPicture(sharper, true);
-    } catch (const Error &) {
-        // The file changed or went away: keep showing what we have.
+            showPicture(*sharper, true);
     }
     update();
 }

@@ -2,8 +2,8 @@
 // on, without keeping its proportions. Its place is read and set in twips.
 #pragma once
 
-#include "platform/error.h"
 #include "platform/pictures.h"
+#include "platform/result.h"
 
 #include <QFutureWatcher>
 #include <QWidget>
@@ -41,7 +41,7 @@ public:
 
     // Decodes the shown picture again at a size, for when the box grows
     // larger than the picture was decoded for. Failures keep the picture.
-    void setReloader(std::function<Picture(const QString &path, const QSize &shownSize)> reloader);
+    void setReloader(std::function<Result<Picture>(const QString &path, const QSize &shownSize)> reloader);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -61,7 +61,7 @@ private:
     QFutureWatcher<Picture> m_arriving;
     bool m_awaiting = false; // the watched future is still wanted
     bool m_stretch = false;
-    std::function<Picture(const QString &, const QSize &)> m_reloader;
+    std::function<Result<Picture>(const QString &, const QSize &)> m_reloader;
 };
 
 } // namespace pelk::forms

@@ -64,11 +64,8 @@ QStringList registerBundledAddIns(Settings &settings, const QString &hostFolder,
         if (!before.contains(progId, Qt::CaseInsensitive))
             added.append(progId);
     }
-    try {
-        settings.SaveSetting(kHostSettings, QStringLiteral("Settings"), key, folder);
-    } catch (const Error &) {
-        // Not kept: the next start registers again, which does no harm.
-    }
+    // Not kept: the next start registers again, which does no harm.
+    (void)settings.SaveSetting(kHostSettings, QStringLiteral("Settings"), key, folder);
     return added;
 }
 

@@ -32,9 +32,9 @@ bool isMarkedForStartup(Settings &settings, const QString &progId)
     return settings.GetSetting(kHostSettings, kStartupSection, progId, QStringLiteral("0")) == QLatin1String("1");
 }
 
-void markForStartup(Settings &settings, const QString &progId, bool startup)
+Status markForStartup(Settings &settings, const QString &progId, bool startup)
 {
-    settings.SaveSetting(kHostSettings, kStartupSection, progId, startup ? QStringLiteral("1") : QStringLiteral("0"));
+    return settings.SaveSetting(kHostSettings, kStartupSection, progId, startup ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 HostWindow::HostWindow(Settings &settings, Boxes &boxes, const HostOptions &options, QWidget *parent)
@@ -102,11 +102,9 @@ void HostWindow::connectStartupAddIns()
     QStringList unkept;
     QString reason;
     for (const QString &progId : std::as_const(m_options.loadAtStartup)) {
-        try {
-            markForStartup(m_settings, progId, true);
-        } catch (const Error &error) {
+        if (const Status marked = markForStartup(m_settings, progId, true); !marked) {
             unkept << QLatin1Char('"') + progId + QLatin1Char('"');
-            reason = error.description();
+            reason = marked.error().description();
         }
     }
     if (!unkept.isEmpty())
@@ -154,11 +152,8 @@ void HostWindow::applyAddInChoices(const QList<ManagedAddIn> &choices)
     QString unkept;
     for (const ManagedAddIn &choice : choices) {
         if (choice.startup != isMarkedForStartup(m_settings, choice.progId)) {
-            try {
-                markForStartup(m_settings, choice.progId, choice.startup);
-            } catch (const Error &error) {
-                unkept = error.description();
-            }
+            if (const Status marked = markForStartup(m_settings, choice.progId, choice.startup); !marked)
+                unkept = marked.error().description();
         }
         const bool loaded = m_connections->isConnected(choice.progId);
         if (choice.loaded && !loaded)

@@ -3,6 +3,8 @@
 // their entries to and whose first entry opens the add-in manager.
 #pragma once
 
+#include "platform/result.h"
+
 #include "addinconnections.h"
 #include "addinmanager.h"
 #include "commandbars.h"
@@ -23,9 +25,9 @@ namespace pelk::host {
 
 // The "load at start-up" marks live in the host's own settings (application
 // "Pelk Host", section "Load on Startup", the ProgID as key, "1" or "0").
-// markForStartup throws Error when the mark cannot be saved.
+// markForStartup answers the error when the mark cannot be saved.
 bool isMarkedForStartup(Settings &settings, const QString &progId);
-void markForStartup(Settings &settings, const QString &progId, bool startup);
+Status markForStartup(Settings &settings, const QString &progId, bool startup);
 
 class HostWindow : public QMainWindow {
     Q_OBJECT

@@ -103,16 +103,15 @@ void PictureViewerWindow::Drive1_Change()
 {
     stopAndRewind();
     Ui &u = ui();
-    try {
-        u.Dir1->setPath(u.Drive1->Drive());
-    } catch (const Error &error) {
-        if (error.number() == errDeviceUnavailable) {
-            m_services.boxes.MsgBox(QStringLiteral("Drive not ready. Please insurt disk in drive."),
-                              mb::vbOKOnly + mb::vbExclamation);
-            u.Drive1->setDrive(u.Dir1->Path());
-        } else {
-            m_services.boxes.MsgBox(QStringLiteral("Application error."), mb::vbOKOnly + mb::vbExclamation);
-        }
+    const Status opened = u.Dir1->setPath(u.Drive1->Drive());
+    if (opened)
+        return;
+    if (opened.error().number() == errDeviceUnavailable) {
+        m_services.boxes.MsgBox(QStringLiteral("Drive not ready. Please insurt disk in drive."),
+                                mb::vbOKOnly + mb::vbExclamation);
+        u.Drive1->setDrive(u.Dir1->Path());
+    } else {
+        m_services.boxes.MsgBox(QStringLiteral("Application error."), mb::vbOKOnly + mb::vbExclamation);
     }
 }
 
@@ -121,7 +120,7 @@ void PictureViewerWindow::Dir1_Change()
     Ui &u = ui();
     u.File1->setPath(u.Dir1->Path());
     if (u.File1->ListCount() > 0)
-        u.File1->setListIndex(0);
+        (void)u.File1->setListIndex(0); // within the list: cannot fail
 }
 
 void PictureViewerWindow::Dir1_Click()
@@ -134,11 +133,15 @@ void PictureViewerWindow::File1_Click()
     Ui &u = ui();
     if (u.mnuPathFinder->Checked())
         return;
-    try {
-        u.Image1->setPicture(m_services.pictures.LoadPicture(selectedFullPath(), u.Image1->shownSize()));
-    } catch (const Error &) {
-        // Not a readable picture: the previous one stays.
-    }
+    showSelectedPicture();
+}
+
+void PictureViewerWindow::showSelectedPicture()
+{
+    Ui &u = ui();
+    // Not a readable picture: the previous one stays.
+    if (const Result<Picture> picture = m_services.pictures.LoadPicture(selectedFullPath(), u.Image1->shownSize()))
+        u.Image1->setPicture(*picture);
 }
 
 void PictureViewerWindow::readAhead(int from)
@@ -176,16 +179,9 @@ void PictureViewerWindow::Timer1_Timer()
     Ui &u = ui();
     if (i >= u.File1->ListCount())
         i = 0;
-    try {
-        u.File1->setListIndex(i);
-    } catch (const Error &) {
-        // An empty list: nothing to select.
-    }
-    try {
-        u.Image1->setPicture(m_services.pictures.LoadPicture(selectedFullPath(), u.Image1->shownSize()));
-    } catch (const Error &) {
-        // Not a readable picture: the previous one stays.
-    }
+    // An empty list has nothing to select.
+    (void)u.File1->setListIndex(i);
+    showSelectedPicture();
     ++i;
 }
 

@@ -91,6 +91,9 @@ private:
     // Asks for the pictures of the list from index `from` on to be decoded
     // ahead, for the box's size.
     void readAhead(int from);
+    // Shows the selected file; a file that is no readable picture leaves the
+    // one shown before.
+    void showSelectedPicture();
 
     Services m_services;
     std::unique_ptr<Ui> m_ui;

@@ -124,7 +124,11 @@ void shrinkToShown(Picture &picture, const QSize &shownSize)
 
 } // namespace
 
-Picture decode(const QString &path, const QSize &shownSize, const DecodeLimits &limits)
+namespace {
+
+// The decoding steps throw the error that ends them; decode() hands it back
+// as its result.
+Picture decodeOrThrow(const QString &path, const QSize &shownSize, const DecodeLimits &limits)
 {
     QFile file(path);
     const PictureFormat format = openPicture(path, file);
@@ -142,6 +146,17 @@ Picture decode(const QString &path, const QSize &shownSize, const DecodeLimits &
         readWithQtInto(picture, file, format, shownSize, limits);
     shrinkToShown(picture, shownSize);
     return picture;
+}
+
+} // namespace
+
+Result<Picture> decode(const QString &path, const QSize &shownSize, const DecodeLimits &limits)
+{
+    try {
+        return decodeOrThrow(path, shownSize, limits);
+    } catch (const Error &error) {
+        return error;
+    }
 }
 
 namespace {
@@ -169,18 +184,11 @@ std::optional<Key> keyOf(const QString &path, const QSize &shownSize)
     return Key{path, shownSize, info.lastModified().toMSecsSinceEpoch(), info.size()};
 }
 
-struct Decoded {
-    Picture picture;
-    int error = 0;
-};
+using Decoded = Result<Picture>;
 
-Decoded decodeCaught(const QString &path, const QSize &shownSize)
+qint64 bytesOf(const Decoded &decoded)
 {
-    try {
-        return Decoded{decode(path, shownSize), 0};
-    } catch (const Error &error) {
-        return Decoded{Picture(), error.number()};
-    }
+    return decoded.ok() ? decoded.value().image.sizeInBytes() : 0;
 }
 
 // One picture to decode ahead. Its fields other than the promise are
@@ -207,7 +215,7 @@ public:
     {
         const std::optional<Key> key = keyOf(path, shownSize);
         if (!key)
-            return Decoded{Picture(), errFileNotFound};
+            return Error(errFileNotFound);
         {
             std::lock_guard lock(m_mutex);
             if (const Decoded *done = findDone(*key, true))
@@ -218,10 +226,10 @@ public:
                 Picture arriving;
                 arriving.path = path;
                 arriving.arriving = std::make_shared<const QFuture<Picture>>(job->future);
-                return Decoded{arriving, 0};
+                return arriving;
             }
         }
-        Decoded decoded = decodeCaught(path, shownSize);
+        Decoded decoded = decode(path, shownSize);
         remember(*key, decoded);
         return decoded;
     }
@@ -274,7 +282,7 @@ private:
                 decoded = *done;
         }
         if (!decoded)
-            decoded = decodeCaught(job->key.path, job->key.size);
+            decoded = decode(job->key.path, job->key.size);
         // Remembered before the job leaves the pending ones and its future
         // finishes: a load() from then on finds the picture done.
         remember(job->key, *decoded);
@@ -282,7 +290,7 @@ private:
             std::lock_guard lock(m_mutex);
             m_pending.remove(job->key);
         }
-        job->promise.addResult(decoded->picture);
+        job->promise.addResult(decoded->ok() ? decoded->value() : Picture());
         job->promise.finish();
     }
 
@@ -304,14 +312,14 @@ private:
         std::lock_guard lock(m_mutex);
         if (findDone(key, false))
             return;
-        const qint64 bytes = decoded.picture.image.sizeInBytes();
+        const qint64 bytes = bytesOf(decoded);
         if (bytes > kMaxCacheBytes)
             return;
         m_done.emplace_front(key, decoded);
         qint64 total = 0;
         int count = 0;
         for (auto it = m_done.begin(); it != m_done.end();) {
-            total += it->second.picture.image.sizeInBytes();
+            total += bytesOf(it->second);
             if (++count > kMaxCacheEntries || total > kMaxCacheBytes)
                 it = m_done.erase(it);
             else
@@ -337,12 +345,9 @@ Store &store()
 
 } // namespace
 
-Picture load(const QString &path, const QSize &shownSize)
+Result<Picture> load(const QString &path, const QSize &shownSize)
 {
-    const Decoded decoded = store().load(path, shownSize);
-    if (decoded.error)
-        throw Error(decoded.error);
-    return decoded.picture;
+    return store().load(path, shownSize);
 }
 
 void loadAhead(const QStringList &paths, const QSize &shownSize)

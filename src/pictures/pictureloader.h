@@ -5,8 +5,8 @@
 
 #include "decodelimits.h"
 
-#include "platform/error.h"
 #include "platform/pictures.h"
+#include "platform/result.h"
 
 #include <QStringList>
 
@@ -18,13 +18,13 @@ namespace pelk::pictures {
 QSize decodeSize(const QSize &fullSize, const QSize &shownSize);
 
 // Decodes the picture at `path` no larger than needed to fill `shownSize`
-// (empty: full size). Throws Error: errFileNotFound for a missing file,
+// (empty: full size). The error: errFileNotFound for a missing file,
 // errPermissionDenied for an unreadable one, errInvalidPicture for anything
 // that is not a readable picture of the eight formats. Pictures decoded
 // ahead are taken from a small cache; a file changed since is decoded anew.
 // One still being decoded ahead is returned at once as arriving (see
 // Picture): the caller never waits for a worker.
-Picture load(const QString &path, const QSize &shownSize);
+Result<Picture> load(const QString &path, const QSize &shownSize);
 
 // Starts decoding these pictures on a worker thread, for a later load() at
 // the same size. Replaces the previous wish list: work not yet started for
@@ -32,6 +32,7 @@ Picture load(const QString &path, const QSize &shownSize);
 void loadAhead(const QStringList &paths, const QSize &shownSize);
 
 // Decodes without the cache or the worker.
-Picture decode(const QString &path, const QSize &shownSize, const DecodeLimits &limits = DecodeLimits());
+Result<Picture> decode(const QString &path, const QSize &shownSize,
+                       const DecodeLimits &limits = DecodeLimits());
 
 } // namespace pelk::pictures

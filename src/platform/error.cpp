@@ -32,20 +32,24 @@ QString Error::standardDescription(int number)
     }
 }
 
-Error fileError(int systemError, const QString &path)
+int fileErrorNumber(int systemError)
 {
-    int number = errPathFileAccess;
     switch (systemError) {
-    case ENOENT: number = errFileNotFound; break;
-    case ENOTDIR: number = errPathNotFound; break;
+    case ENOENT: return errFileNotFound;
+    case ENOTDIR: return errPathNotFound;
     case EACCES:
     case EPERM:
-    case EROFS: number = errPermissionDenied; break;
+    case EROFS: return errPermissionDenied;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: number = errDiskFull; break;
-    default: break;
+    case EFBIG: return errDiskFull;
+    default: return errPathFileAccess;
     }
+}
+
+Error fileError(int systemError, const QString &path)
+{
+    const int number = fileErrorNumber(systemError);
     return Error(number, Error::standardDescription(number) + QLatin1String(": ") + path);
 }
 

@@ -47,5 +47,7 @@ private:
 // such file or folder, no access, a full disk), the description names the
 // file after the standard text.
 Error fileError(int systemError, const QString &path);
+// The number alone.
+int fileErrorNumber(int systemError);
 
 } // namespace pelk

@@ -19,13 +19,14 @@ QString FakeSettings::GetSetting(const QString &appName, const QString &section,
     return settings.value(settingKey(appName, section, key), defaultValue);
 }
 
-void FakeSettings::SaveSetting(const QString &appName, const QString &section, const QString &key,
-                               const QString &value)
+Status FakeSettings::SaveSetting(const QString &appName, const QString &section, const QString &key,
+                                 const QString &value)
 {
     if (saveSettingError)
-        throw *saveSettingError;
+        return *saveSettingError;
     settings.insert(settingKey(appName, section, key), value);
     settingWrites.append({appName, section, key, value});
+    return {};
 }
 
 QString FakeSettings::setting(const QString &section, const QString &key) const
@@ -59,17 +60,23 @@ QString FakeBoxes::InputBox(const QString &prompt, const QString &title, const Q
     return inputBoxAnswers.isEmpty() ? defaultText : inputBoxAnswers.dequeue();
 }
 
-std::optional<QString> FakeDialogs::FileDialog(FileDialogMode mode, const QString &fileName, const QString &filter,
-                                               int flags, QWidget *)
+Result<QString> FakeDialogs::FileDialog(FileDialogMode mode, const QString &fileName, const QString &filter, int flags,
+                                        QWidget *)
 {
     fileDialogs.append({mode, fileName, filter, flags});
-    return fileDialogAnswers.isEmpty() ? std::nullopt : fileDialogAnswers.dequeue();
+    const std::optional<QString> answer = fileDialogAnswers.isEmpty() ? std::nullopt : fileDialogAnswers.dequeue();
+    if (!answer)
+        return Error(errDialogCancel);
+    return *answer;
 }
 
-std::optional<quint32> FakeDialogs::ColorDialog(quint32 color, int flags, QWidget *)
+Result<quint32> FakeDialogs::ColorDialog(quint32 color, int flags, QWidget *)
 {
     colorDialogs.append({color, flags});
-    return colorDialogAnswers.isEmpty() ? std::nullopt : colorDialogAnswers.dequeue();
+    const std::optional<quint32> answer = colorDialogAnswers.isEmpty() ? std::nullopt : colorDialogAnswers.dequeue();
+    if (!answer)
+        return Error(errDialogCancel);
+    return *answer;
 }
 
 bool FakeDialogs::IsFolderWritable(const QString &folder)
@@ -84,15 +91,16 @@ int FakeHelp::show(QWidget *, const QString &helpFile, unsigned command, const Q
     return 1;
 }
 
-void FakeIniWriter::writeKey(const QByteArray &section, const QByteArray &key, const QByteArray &value,
-                             const QByteArray &fileName)
+Status FakeIniWriter::writeKey(const QByteArray &section, const QByteArray &key, const QByteArray &value,
+                               const QByteArray &fileName)
 {
     profileWrites.append({section, key, value, fileName});
     if (profileWriteError)
-        throw *profileWriteError;
+        return *profileWriteError;
+    return {};
 }
 
-Picture FakePictures::LoadPicture(const QString &path, const QSize &shownSize)
+Result<Picture> FakePictures::LoadPicture(const QString &path, const QSize &shownSize)
 {
     pictureLoads.append(path);
     pictureSizes.append(shownSize);
@@ -101,7 +109,7 @@ Picture FakePictures::LoadPicture(const QString &path, const QSize &shownSize)
     Picture picture;
     picture.path = path;
     if (!picture.image.load(path))
-        throw Error(errInvalidPicture);
+        return Error(errInvalidPicture);
     picture.fullSize = picture.image.size();
     return picture;
 }

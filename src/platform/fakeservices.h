@@ -19,7 +19,7 @@
 namespace pelk {
 
 // An in-memory store, keyed "app/section/key", and every write. With
-// saveSettingError set, SaveSetting throws it and keeps nothing.
+// saveSettingError set, SaveSetting answers it and keeps nothing.
 class FakeSettings : public Settings {
 public:
     struct SettingWrite {
@@ -30,8 +30,8 @@ public:
     std::optional<Error> saveSettingError;
     QString GetSetting(const QString &appName, const QString &section, const QString &key,
                        const QString &defaultValue) override;
-    void SaveSetting(const QString &appName, const QString &section, const QString &key,
-                     const QString &value) override;
+    Status SaveSetting(const QString &appName, const QString &section, const QString &key,
+                       const QString &value) override;
     // Reads back what the store holds for the application, or a null string.
     QString setting(const QString &section, const QString &key) const;
 };
@@ -87,11 +87,11 @@ public:
     };
     QList<FileDialogCall> fileDialogs;
     QQueue<std::optional<QString>> fileDialogAnswers;
-    std::optional<QString> FileDialog(FileDialogMode mode, const QString &fileName, const QString &filter, int flags,
-                                      QWidget *owner) override;
+    Result<QString> FileDialog(FileDialogMode mode, const QString &fileName, const QString &filter, int flags,
+                               QWidget *owner) override;
     QList<ColorDialogCall> colorDialogs;
     QQueue<std::optional<quint32>> colorDialogAnswers;
-    std::optional<quint32> ColorDialog(quint32 color, int flags, QWidget *owner) override;
+    Result<quint32> ColorDialog(quint32 color, int flags, QWidget *owner) override;
     bool foldersWritable = true;
     QStringList writableChecks;
     bool IsFolderWritable(const QString &folder) override;
@@ -108,7 +108,7 @@ public:
     int show(QWidget *owner, const QString &helpFile, unsigned command, const QVariant &data) override;
 };
 
-// Every call is recorded; with profileWriteError set, it then throws it.
+// Every call is recorded; with profileWriteError set, it then answers it.
 class FakeIniWriter : public IniWriter {
 public:
     struct ProfileWrite {
@@ -116,8 +116,8 @@ public:
     };
     QList<ProfileWrite> profileWrites;
     std::optional<Error> profileWriteError;
-    void writeKey(const QByteArray &section, const QByteArray &key, const QByteArray &value,
-                  const QByteArray &fileName) override;
+    Status writeKey(const QByteArray &section, const QByteArray &key, const QByteArray &value,
+                    const QByteArray &fileName) override;
 };
 
 // Pictures decoded by `pictureLoader` (set it to the real decoder in tests
@@ -126,8 +126,8 @@ class FakePictures : public Pictures {
 public:
     QStringList pictureLoads;
     QList<QSize> pictureSizes;
-    std::function<Picture(const QString &, const QSize &)> pictureLoader;
-    Picture LoadPicture(const QString &path, const QSize &shownSize) override;
+    std::function<Result<Picture>(const QString &, const QSize &)> pictureLoader;
+    Result<Picture> LoadPicture(const QString &path, const QSize &shownSize) override;
     void LoadPictureAhead(const QStringList &, const QSize &) override {}
 };
 

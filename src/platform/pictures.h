@@ -1,7 +1,7 @@
 // Pictures read from files, decoded no larger than they are shown.
 #pragma once
 
-#include "error.h"
+#include "result.h"
 
 #include <QImage>
 #include <QSize>
@@ -32,11 +32,11 @@ class Pictures {
 public:
     virtual ~Pictures() = default;
     // Reads the picture at `path`, decoded no larger than needed to fill
-    // `shownSize` (an empty size means full size). Throws Error when the
-    // file is missing or is not a readable picture; never crashes or hangs.
+    // `shownSize` (an empty size means full size). The error when the file
+    // is missing or is not a readable picture; never crashes or hangs.
     // A picture already being decoded ahead is returned at once as
     // arriving, so the caller never waits for a worker.
-    virtual Picture LoadPicture(const QString &path, const QSize &shownSize = QSize()) = 0;
+    virtual Result<Picture> LoadPicture(const QString &path, const QSize &shownSize = QSize()) = 0;
     // A hint that these pictures are likely to be asked for next, at this size.
     virtual void LoadPictureAhead(const QStringList &paths, const QSize &shownSize) = 0;
 };

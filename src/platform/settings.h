@@ -2,7 +2,7 @@
 // (application, section, key).
 #pragma once
 
-#include "error.h"
+#include "result.h"
 
 #include <QString>
 
@@ -13,9 +13,9 @@ public:
     virtual ~Settings() = default;
     virtual QString GetSetting(const QString &appName, const QString &section, const QString &key,
                                const QString &defaultValue = QString()) = 0;
-    // On disk when it returns; throws Error, with nothing changed on disk,
-    // when the value cannot be kept.
-    virtual void SaveSetting(const QString &appName, const QString &section, const QString &key,
+    // On disk when it returns; the error, with nothing changed on disk, when
+    // the value cannot be kept.
+    virtual Status SaveSetting(const QString &appName, const QString &section, const QString &key,
                              const QString &value) = 0;
 };
 

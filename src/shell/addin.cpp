@@ -5,18 +5,14 @@
 
 namespace pelk::AddIn {
 
-void Main(IniWriter &ini)
+Status Main(IniWriter &ini)
 {
     // The host's list is an 8-bit file: the strings go over as ANSI text.
     const QByteArray section = QStringLiteral("Add-Ins32").toLatin1();
     const QByteArray key = QStringLiteral("PelkTulvane.Connect").toLatin1();
     const QByteArray value = QStringLiteral("0").toLatin1();
     const QByteArray fileName = QStringLiteral("vbaddin.ini").toLatin1();
-    try {
-        ini.writeKey(section, key, value, fileName);
-    } catch (const Error &) {
-        // Not looked at: without the entry the host does not list the add-in.
-    }
+    return ini.writeKey(section, key, value, fileName);
 }
 
 } // namespace pelk::AddIn

@@ -7,6 +7,8 @@
 
 #include <QLoggingCategory>
 
+#include <type_traits>
+
 namespace pelk {
 
 namespace {
@@ -29,6 +31,11 @@ decltype(auto) fromHost(Call &&call)
     }
 }
 
+void skipped(const char *what, const Error &error)
+{
+    qCDebug(lcConnect, "skipped %s: %s", what, qUtf8Printable(error.description()));
+}
+
 // Runs one step; a failure of a service or the host is skipped without a
 // message so the next step runs. Anything else (no memory, a broken
 // invariant) is no failing step and goes on up.
@@ -36,9 +43,14 @@ template <class Step>
 void skipOnFailure(const char *what, Step &&step)
 {
     try {
-        fromHost(step);
+        if constexpr (std::is_same_v<std::invoke_result_t<Step>, Status>) {
+            if (const Status done = fromHost(step); !done)
+                skipped(what, done.error());
+        } else {
+            fromHost(step);
+        }
     } catch (const Error &error) {
-        qCDebug(lcConnect, "skipped %s: %s", what, qUtf8Printable(error.description()));
+        skipped(what, error);
     }
 }
 
@@ -232,12 +244,12 @@ void Connect::OnDisconnection(hostsdk::ext_DisconnectMode, QVariantList &)
         skipOnFailure("deleting a menu entry", [&] { require(state.entry).Delete(); });
 
     skipOnFailure("saving DisplayOnConnect", [&] {
-        if (FormDisplayed) {
-            m_services.settings.SaveSetting(m_services.app.Title, kSettingsSection, kDisplayOnConnect, QStringLiteral("1"));
+        const QString displayed = FormDisplayed ? QStringLiteral("1") : QStringLiteral("0");
+        const Status saved =
+            m_services.settings.SaveSetting(m_services.app.Title, kSettingsSection, kDisplayOnConnect, displayed);
+        if (saved)
             FormDisplayed = false;
-        } else {
-            m_services.settings.SaveSetting(m_services.app.Title, kSettingsSection, kDisplayOnConnect, QStringLiteral("0"));
-        }
+        return saved;
     });
 
     for (ToolState &state : m_tools) {

@@ -25,18 +25,16 @@ Entries classEntries(const QString &modulePath)
     };
 }
 
-bool RegisterServer(IniWriter &ini, const QString &modulePath)
+Status RegisterServer(IniWriter &ini, const QString &modulePath)
 {
     const QByteArray file = QFile::encodeName(paths::classRegistryFile());
-    bool written = true;
+    Status first;
     for (const auto &[key, value] : classEntries(modulePath)) {
-        try {
-            ini.writeKey(kProgId, key, value, file);
-        } catch (const Error &) {
-            written = false; // the other keys are still written
-        }
+        // A key that fails does not stop the others.
+        if (const Status written = ini.writeKey(kProgId, key, value, file); !written && first)
+            first = written;
     }
-    return written;
+    return first;
 }
 
 } // namespace pelk::registration

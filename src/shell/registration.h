@@ -3,6 +3,8 @@
 // per ProgID, written through the INI writer service.
 #pragma once
 
+#include "platform/result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QPair>
@@ -28,8 +30,8 @@ using Entries = QList<QPair<QByteArray, QByteArray>>;
 // `modulePath` is the full path of the module that serves the class.
 Entries classEntries(const QString &modulePath);
 
-// Writes the class's section of the class registry; returns false when any
-// key could not be written.
-bool RegisterServer(IniWriter &ini, const QString &modulePath);
+// Writes the class's section of the class registry: every key, the ones
+// after a failed key included; the first key's error when any failed.
+Status RegisterServer(IniWriter &ini, const QString &modulePath);
 
 } // namespace pelk::registration

@@ -88,7 +88,7 @@ bool writeAll(int fd, const QByteArray &contents)
 
 } // namespace
 
-void writeFileAtomically(const QString &path, const QByteArray &contents, Durability durability)
+Status writeFileAtomically(const QString &path, const QByteArray &contents, Durability durability)
 {
     const QString target = writeTarget(path);
     const QByteArray targetName = QFile::encodeName(target);
@@ -102,24 +102,24 @@ void writeFileAtomically(const QString &path, const QByteArray &contents, Durabi
     struct stat existing {};
     const bool exists = ::stat(targetName.constData(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))
-        throw fileError(EISDIR, target);
+        return fileError(EISDIR, target);
 
     // A temporary file beside the target, renamed over it: the old contents
     // stay whole until the new ones are complete.
     TemporaryFile file(targetName);
     if (file.fd() < 0)
-        throw failed(errno);
+        return failed(errno);
     if (exists && ::fchmod(file.fd(), existing.st_mode & 07777) != 0)
-        throw failed(errno);
+        return failed(errno);
     // A short write (a full disk) shows in write()'s count or its error.
     if (!writeAll(file.fd(), contents))
-        throw failed(errno);
+        return failed(errno);
     if (durability == Durability::Synced && ::fsync(file.fd()) != 0)
-        throw failed(errno);
+        return failed(errno);
     if (!file.close())
-        throw failed(errno);
+        return failed(errno);
     if (!file.renameTo(targetName))
-        throw failed(errno);
+        return failed(errno);
     if (durability == Durability::Synced) {
         // The rename itself reaches the disk with the folder's entry.
         const int folder = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(),
@@ -129,6 +129,7 @@ void writeFileAtomically(const QString &path, const QByteArray &contents, Durabi
             ::close(folder);
         }
     }
+    return {};
 }
 
 } // namespace pelk::files

@@ -1,6 +1,8 @@
 // Writing a whole file in one step, so no failure leaves it half written.
 #pragma once
 
+#include "platform/result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -12,9 +14,9 @@ enum class Durability { Synced, Renamed };
 
 // Replaces the file's contents in one step: the old contents stay whole
 // until the new ones are complete. A link is followed, so it stays a link
-// and its target changes. Throws Error (fileError), with the old file kept,
+// and its target changes. The error (fileError), with the old file kept,
 // when it cannot write.
-void writeFileAtomically(const QString &path, const QByteArray &contents,
+Status writeFileAtomically(const QString &path, const QByteArray &contents,
                          Durability durability = Durability::Synced);
 
 } // namespace pelk::files

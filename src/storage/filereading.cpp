@@ -12,11 +12,19 @@ namespace pelk::files {
 
 namespace {
 
-ReadResult failure(int systemError)
+ReadResult failure(int systemError, const QByteArray &name)
 {
     ReadResult result;
     result.status = systemError == ENOENT || systemError == ENOTDIR ? ReadResult::Missing : ReadResult::Failed;
     result.systemError = systemError;
+    if (systemError == ENOENT) {
+        // Which of the two is missing, the file or its folder, as the user
+        // needs to know; asked at the time of the failure.
+        struct stat folder {};
+        const qsizetype slash = name.lastIndexOf('/');
+        const QByteArray parent = slash > 0 ? name.left(slash) : slash == 0 ? QByteArray("/") : QByteArray(".");
+        result.folderMissing = ::stat(parent.constData(), &folder) != 0 || !S_ISDIR(folder.st_mode);
+    }
     return result;
 }
 
@@ -34,7 +42,7 @@ ReadResult readRegularFile(const QString &path, qint64 maxBytes)
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     if (::stat(name.constData(), &info) != 0)
-        return failure(errno);
+        return failure(errno, name);
     if (!S_ISREG(info.st_mode))
         return refusal(ReadResult::NotAFile);
     if (info.st_size > maxBytes)
@@ -42,10 +50,10 @@ ReadResult readRegularFile(const QString &path, qint64 maxBytes)
 
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return failure(errno);
+        return failure(errno, name);
     ReadResult result;
     if (::fstat(fd, &info) != 0) {
-        result = failure(errno);
+        result = failure(errno, name);
     } else if (!S_ISREG(info.st_mode)) {
         result = refusal(ReadResult::NotAFile);
     } else {
@@ -66,7 +74,7 @@ ReadResult readRegularFile(const QString &path, qint64 maxBytes)
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0) {
-                result = failure(errno);
+                result = failure(errno, name);
                 break;
             }
             if (n == 0)
@@ -94,6 +102,8 @@ Error readError(const ReadResult &result, const QString &path)
                      Error::standardDescription(errPathFileAccess) + QLatin1String(": ") + path
                          + QLatin1String(" is too large"));
     default:
+        if (result.folderMissing)
+            return Error(errPathNotFound, Error::standardDescription(errPathNotFound) + QLatin1String(": ") + path);
         return fileError(result.systemError, path);
     }
 }

@@ -20,6 +20,7 @@ struct ReadResult {
     Status status = Failed;
     QByteArray bytes;    // what the file holds, when Read
     int systemError = 0; // errno, when Missing or Failed
+    bool folderMissing = false; // Missing: the folder it would be in is not there either
 };
 
 // Reads the whole file at `path` when it is a regular file of at most
@@ -28,8 +29,8 @@ struct ReadResult {
 ReadResult readRegularFile(const QString &path, qint64 maxBytes);
 
 // What was not read as the one error type: the system's error for Missing
-// and Failed, a path/file access error for a file that is no plain file or
-// too large.
+// (path not found when its folder is missing too) and Failed, a path/file
+// access error for a file that is no plain file or too large.
 Error readError(const ReadResult &result, const QString &path);
 
 } // namespace pelk::files

@@ -246,16 +246,16 @@ std::optional<QByteArray> setProfileString(const QByteArray &file, const QByteAr
     return insertKey(lines, places, section, entry);
 }
 
-void writeProfileString(const QString &path, const QByteArray &section, const QByteArray &key,
-                        const QByteArray &value)
+Status writeProfileString(const QString &path, const QByteArray &section, const QByteArray &key,
+                          const QByteArray &value)
 {
     const files::ReadResult read = files::readRegularFile(path, files::kMaxFileBytes);
     if (read.status != files::ReadResult::Read && read.status != files::ReadResult::Missing)
-        throw files::readError(read, path);
+        return files::readError(read, path);
     const std::optional<QByteArray> after = setProfileString(read.bytes, section, key, value);
     if (!after)
-        throw Error(errInvalidProcedureCall);
-    files::writeFileAtomically(path, *after);
+        return Error(errInvalidProcedureCall);
+    return files::writeFileAtomically(path, *after);
 }
 
 } // namespace pelk::ini

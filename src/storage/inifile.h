@@ -2,6 +2,8 @@
 // other byte of the file stays as it was.
 #pragma once
 
+#include "platform/result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -39,11 +41,11 @@ std::optional<QByteArray> setProfileString(const QByteArray &file, const QByteAr
                                            const QByteArray &value);
 
 // Reads the file at `path` (none yet: empty), sets the key and writes it
-// back atomically. Throws Error, with the file untouched, when it cannot:
-// a file that is no plain file or larger than files::kMaxFileBytes, one that cannot
-// be read or written, or a name or value that cannot be written as one
-// line (errInvalidProcedureCall).
-void writeProfileString(const QString &path, const QByteArray &section, const QByteArray &key,
-                        const QByteArray &value);
+// back atomically. The error, with the file untouched, when it cannot: a
+// file that is no plain file or larger than files::kMaxFileBytes, one that
+// cannot be read or written, or a name or value that cannot be written as
+// one line (errInvalidProcedureCall).
+Status writeProfileString(const QString &path, const QByteArray &section, const QByteArray &key,
+                          const QByteArray &value);
 
 } // namespace pelk::ini

@@ -255,35 +255,35 @@ QString value(const QString &appName, const QString &section, const QString &key
     return entries.value(entryPath(entries, section, key), defaultValue);
 }
 
-void setValue(const QString &appName, const QString &section, const QString &key, const QString &value)
+Status setValue(const QString &appName, const QString &section, const QString &key, const QString &value)
 {
     if (section.isEmpty() || key.isEmpty())
-        throw Error(errInvalidProcedureCall);
+        return Error(errInvalidProcedureCall);
     const QString path = paths::settingsFile(appName);
     const QString folder = QFileInfo(path).absolutePath();
     errno = 0;
     if (!QDir().mkpath(folder))
-        throw fileError(errno ? errno : EACCES, folder);
+        return fileError(errno ? errno : EACCES, folder);
     // Another process saving at the same time would otherwise lose one of
     // the two values.
     const FolderLock lock(folder);
     if (!lock.held())
-        throw fileError(lock.error(), folder);
+        return fileError(lock.error(), folder);
     const files::ReadResult read = readFile(path);
     // A file that is there but cannot be read is not an empty store:
     // writing it would lose every value it holds.
     if (read.status != files::ReadResult::Read && read.status != files::ReadResult::Missing)
-        throw files::readError(read, path);
+        return files::readError(read, path);
     Entries entries = parseSettings(read.bytes);
     const QString stored = entryPath(entries, section, key);
     // Already in the file as it is: nothing to write. Windows save every
     // value on each change, most of them unchanged.
     const auto existing = entries.constFind(stored);
     if (existing != entries.cend() && *existing == value)
-        return;
+        return {};
     entries.insert(stored, value);
     // Renamed into place before it returns, so a kill right after keeps it.
-    files::writeFileAtomically(path, formatSettings(entries), files::Durability::Renamed);
+    return files::writeFileAtomically(path, formatSettings(entries), files::Durability::Renamed);
 }
 
 } // namespace pelk::settings

@@ -5,6 +5,8 @@
 
 #include "filereading.h"
 
+#include "platform/result.h"
+
 #include <QByteArray>
 #include <QMap>
 #include <QString>
@@ -16,11 +18,11 @@ namespace pelk::settings {
 // The stored value, or the default when there is none or the file cannot be
 // read.
 QString value(const QString &appName, const QString &section, const QString &key, const QString &defaultValue);
-// Written to disk, atomically, before it returns. Throws Error, with the
-// file as it was, when it cannot be: a file that cannot be read (it would be
+// Written to disk, atomically, before it returns. The error, with the file
+// as it was, when it cannot be: a file that cannot be read (it would be
 // rewritten without the values it holds), is no plain file, or cannot be
 // written; errInvalidProcedureCall for an empty section or key.
-void setValue(const QString &appName, const QString &section, const QString &key, const QString &value);
+Status setValue(const QString &appName, const QString &section, const QString &key, const QString &value);
 
 // How the store reads its file. Tests put in one that fails as a broken
 // disk does, which no file mode makes happen for root; an empty one puts

@@ -1,12 +1,12 @@
 #include "wizard_files.h"
 
+#include "storage/atomicfile.h"
 #include "storage/filereading.h"
 #include "text/utf8text.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 
@@ -18,48 +18,29 @@ constexpr qint64 kMaxFileSize = 1024 * 1024;
 
 const QString kReplaceQuestion = QStringLiteral("File already exist do you want to replace it ?.");
 
-// The platform's error for a file that could not be opened, read or written,
-// told apart as the user needs it: no such folder, no such file, no access.
-Error fileError(const QString &path, bool writing)
+const QString kTooLarge = QStringLiteral("This file is too large to open as a message: it is over 1 MB.");
+
+// What a failed read or write tells the user: the standard text of its
+// cause (no such folder, no such file, no access), without the path.
+Error userFileError(int number)
 {
-    const QFileInfo file(path);
-    if (!file.absoluteDir().exists())
-        return Error(errPathNotFound);
-    if (!writing && !file.exists())
-        return Error(errFileNotFound);
-    if (file.exists() && !(writing ? file.isWritable() : file.isReadable()))
-        return Error(errPermissionDenied);
-    if (writing && !file.exists() && !QFileInfo(file.absolutePath()).isWritable())
-        return Error(errPermissionDenied);
-    return Error(errPathFileAccess);
+    return Error(number);
 }
 
-// The file's bytes, or nullopt for one larger than a message file may hold.
-// Only a plain file is read: a pipe named x.txt would hold the window until
-// something wrote to it, a device might never end.
-std::optional<QByteArray> readMessageFile(const QString &path)
+// The file's bytes. Only a plain file is read: a pipe named x.txt would hold
+// the window until something wrote to it, a device might never end.
+Result<QByteArray> readMessageFile(const QString &path)
 {
     const files::ReadResult read = files::readRegularFile(path, kMaxFileSize);
     switch (read.status) {
     case files::ReadResult::Read: return read.bytes;
-    case files::ReadResult::TooLarge: return std::nullopt;
-    case files::ReadResult::NotAFile: throw Error(errPathFileAccess);
-    default: throw fileError(path, false);
+    case files::ReadResult::TooLarge: return Error(errPathFileAccess, kTooLarge);
+    case files::ReadResult::NotAFile: return userFileError(errPathFileAccess);
+    case files::ReadResult::Missing:
+        return userFileError(read.folderMissing ? errPathNotFound : fileErrorNumber(read.systemError));
+    case files::ReadResult::Failed: break;
     }
-}
-
-const QString kTooLarge = QStringLiteral("This file is too large to open as a message: it is over 1 MB.");
-
-void writeMessageFile(const QString &path, const QString &message)
-{
-    // Written beside the target and renamed over it, so a failure leaves an
-    // existing file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw fileError(path, true);
-    const QByteArray bytes = fileContent(message);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw fileError(path, true);
+    return userFileError(fileErrorNumber(read.systemError));
 }
 
 } // namespace
@@ -69,18 +50,12 @@ QByteArray fileContent(const QString &message)
     return (message + QLatin1String("\r\n")).toUtf8();
 }
 
-std::optional<QString> messageFromFile(const QByteArray &bytes, QString *error)
+Result<QString> messageFromFile(const QByteArray &bytes)
 {
-    QString problem;
     if (bytes.size() > kMaxFileSize)
-        problem = kTooLarge;
-    else if (bytes.contains('\0'))
-        problem = QStringLiteral("This file is not a text file: it holds NUL characters.");
-    if (!problem.isEmpty()) {
-        if (error)
-            *error = problem;
-        return std::nullopt;
-    }
+        return Error(errPathFileAccess, kTooLarge);
+    if (bytes.contains('\0'))
+        return Error(errPathFileAccess, QStringLiteral("This file is not a text file: it holds NUL characters."));
 
     QString message;
     if (std::optional<QString> utf8 = validUtf8Text(bytes)) {
@@ -98,10 +73,10 @@ std::optional<QString> messageFromFile(const QByteArray &bytes, QString *error)
     return message;
 }
 
-QString titleFromFileTitle(const QString &fileTitle)
+Result<QString> titleFromFileTitle(const QString &fileTitle)
 {
     if (fileTitle.size() < 4)
-        throw Error(errInvalidProcedureCall);
+        return Error(errInvalidProcedureCall);
     const QString title = fileTitle.left(fileTitle.size() - 4);
     return title == QLatin1String("Untitled") ? QString() : title;
 }
@@ -126,23 +101,28 @@ QString savedFileName(const QString &chosen)
 
 void Open(const Services &services, CommonDialog &dialog, const Fields &fields, const QString &filter)
 {
-    try {
-        dialog.Filter = filter;
-        dialog.ShowOpen();
-        if (dialog.FileName.isEmpty())
-            return;
-        QString problem = kTooLarge;
-        const std::optional<QByteArray> bytes = readMessageFile(dialog.FileName);
-        const std::optional<QString> message = bytes ? messageFromFile(*bytes, &problem) : std::nullopt;
-        if (!message) {
-            services.boxes.MsgBox(problem, mb::vbCritical);
-            return;
-        }
-        fields.message->setText(*message);
-        fields.title->setText(titleFromFileTitle(dialog.FileTitle));
-    } catch (const Error &error) {
-        services.boxes.MsgBox(error.description(), mb::vbCritical);
+    dialog.Filter = filter;
+    // A cancel after Save asked for CancelError is reported like any failure.
+    if (const Status shown = dialog.ShowOpen(); !shown) {
+        services.boxes.MsgBox(shown.error().description(), mb::vbCritical);
+        return;
     }
+    if (dialog.FileName.isEmpty())
+        return;
+    const Result<QByteArray> bytes = readMessageFile(dialog.FileName);
+    const Result<QString> message = bytes ? messageFromFile(*bytes) : Result<QString>(bytes.error());
+    if (!message) {
+        services.boxes.MsgBox(message.error().description(), mb::vbCritical);
+        return;
+    }
+    // The message is kept even when the name is too short to give a title.
+    fields.message->setText(*message);
+    const Result<QString> title = titleFromFileTitle(dialog.FileTitle);
+    if (!title) {
+        services.boxes.MsgBox(title.error().description(), mb::vbCritical);
+        return;
+    }
+    fields.title->setText(*title);
 }
 
 void Save(const Services &services, CommonDialog &dialog, const Fields &fields, const QString &filter,
@@ -151,14 +131,10 @@ void Save(const Services &services, CommonDialog &dialog, const Fields &fields, 
     dialog.Filter = filter;
     const AppInfo &app = services.app;
     dialog.FileName = proposedFileName(app, fields.title->Text(), services.dialogs.IsFolderWritable(app.Path));
-    QString path;
-    try {
-        dialog.CancelError = true;
-        dialog.ShowSave();
-        path = savedFileName(dialog.FileName);
-    } catch (const Error &) {
+    dialog.CancelError = true;
+    if (const Status chosen = dialog.ShowSave(); !chosen)
         return; // cancelled: nothing is written
-    }
+    const QString path = savedFileName(dialog.FileName);
 
     // Asks before replacing anything that is there, readable or not.
     const QFileInfo existing(path);
@@ -170,11 +146,11 @@ void Save(const Services &services, CommonDialog &dialog, const Fields &fields, 
             return;
     }
 
-    try {
-        writeMessageFile(path, fields.message->Text());
-    } catch (const Error &error) {
-        services.boxes.MsgBox(error.description(), mb::vbExclamation, services.app.Title);
-    }
+    // Written beside the target and renamed over it, so a failure leaves an
+    // existing file as it was.
+    if (const Status written = files::writeFileAtomically(path, fileContent(fields.message->Text())); !written)
+        services.boxes.MsgBox(userFileError(written.error().number()).description(), mb::vbExclamation,
+                              services.app.Title);
 }
 
 } // namespace pelk::wizard_files

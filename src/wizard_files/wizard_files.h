@@ -15,15 +15,16 @@ namespace pelk::wizard_files {
 QByteArray fileContent(const QString &message);
 
 // The message a file's bytes hold: UTF-8 (a leading U+FEFF is part of the
-// text), or Windows-1252 when the bytes are not valid UTF-8; the one line break that saving adds at the end (CR LF, or
-// a lone LF) is removed. nullopt with `error` set for a file that is too
-// large (over 1 MiB) or holds NUL bytes.
-std::optional<QString> messageFromFile(const QByteArray &bytes, QString *error);
+// text), or Windows-1252 when the bytes are not valid UTF-8; the one line
+// break that saving adds at the end (CR LF, or a lone LF) is removed. An
+// error that says why for a file that is too large (over 1 MiB) or holds
+// NUL bytes.
+Result<QString> messageFromFile(const QByteArray &bytes);
 
 // The title a chosen file stands for: its name less the last four
-// characters; "Untitled" stands for an empty title. Throws Error
-// (errInvalidProcedureCall) for a name shorter than four characters.
-QString titleFromFileTitle(const QString &fileTitle);
+// characters; "Untitled" stands for an empty title. errInvalidProcedureCall
+// for a name shorter than four characters.
+Result<QString> titleFromFileTitle(const QString &fileTitle);
 
 // The name Save proposes: the title or "Untitled", in the program's folder
 // when the user can write there, else in the user's documents folder.

@@ -18,17 +18,18 @@ public:
     ColorFinderWindow *form = nullptr;
     QStringList seenAtWrite; // box texts and step labels
     QList<quint32> colorAtWrite;
-    void SaveSetting(const QString &appName, const QString &section, const QString &key,
-                     const QString &value) override
+    Status SaveSetting(const QString &appName, const QString &section, const QString &key,
+                       const QString &value) override
     {
-        FakeServices::SaveSetting(appName, section, key, value);
+        const Status saved = FakeServices::SaveSetting(appName, section, key, value);
         if (!form)
-            return;
+            return saved;
         auto &u = form->ui();
         seenAtWrite.append(QStringList{u.Text1->Text(), u.Text2->Text(), u.Text3->Text(), u.LabelRed->Caption(),
                                        u.LabelGreen->Caption(), u.LabelBlue->Caption()}
                                .join(QLatin1Char(',')));
         colorAtWrite.append(form->BackColor());
+        return saved;
     }
 };
 

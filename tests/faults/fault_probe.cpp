@@ -25,15 +25,11 @@ QString run(const QStringList &args)
     if (what == QLatin1String("get"))
         return platform.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("192"));
     if (what == QLatin1String("save")) {
-        try {
-            platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("1"));
-            return QStringLiteral("saved");
-        } catch (const Error &error) {
-            return QStringLiteral("error %1").arg(error.number());
-        }
+        const Status saved = platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("1"));
+        return saved ? QStringLiteral("saved") : QStringLiteral("error %1").arg(saved.error().number());
     }
     if (what == QLatin1String("main")) {
-        AddIn::Main(platform);
+        (void)AddIn::Main(platform);
         return QStringLiteral("done");
     }
     if (what == QLatin1String("addins"))

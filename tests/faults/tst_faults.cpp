@@ -141,10 +141,10 @@ private slots:
         QVERIFY(full.fill());
 
         const QString large(4096, QLatin1Char('x'));
-        QCOMPARE(errorNumberOf([&] { platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Junk"), large); }),
+        QCOMPARE(errorNumberOf([&] { return platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Junk"), large); }),
                  int(errDiskFull));
         QCOMPARE(errorNumberOf([&] {
-                     platform.writeKey("Add-Ins32", "PelkTulvane.Connect", large.toLatin1(),
+                     return platform.writeKey("Add-Ins32", "PelkTulvane.Connect", large.toLatin1(),
                                                          "vbaddin.ini");
                  }),
                  int(errDiskFull));

@@ -40,13 +40,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const size_t hash = qHash(bytes);
     const QSize shown(1 + int(hash % 300), 1 + int((hash >> 16) % 300));
 
-    Picture picture;
-    try {
-        picture = pictures::decode(path, shown);
-    } catch (const Error &error) {
-        FUZZ_CHECK(error.number() == errInvalidPicture, error.description());
+    const Result<Picture> decoded = pictures::decode(path, shown);
+    if (!decoded) {
+        FUZZ_CHECK(decoded.error().number() == errInvalidPicture, decoded.error().description());
         return 0;
     }
+    const Picture &picture = *decoded;
     const QString detail = QStringLiteral("%1 x %2 of %3 x %4, shown at %5 x %6")
                                .arg(picture.image.width()).arg(picture.image.height())
                                .arg(picture.fullSize.width()).arg(picture.fullSize.height())

@@ -49,17 +49,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Typed, saved, opened.
     const QString typed = utf8Text(bytes);
     if (!typed.contains(QChar(0))) {
-        QString problem;
-        const std::optional<QString> opened = wizard_files::messageFromFile(wizard_files::fileContent(typed), &problem);
-        FUZZ_CHECK(opened && *opened == typed, show(typed) + " -> " + (opened ? show(*opened) : problem));
+        const Result<QString> opened = wizard_files::messageFromFile(wizard_files::fileContent(typed));
+        FUZZ_CHECK(opened && *opened == typed,
+                   show(typed) + " -> " + (opened ? show(*opened) : opened.error().description()));
     }
 
     // A file opened, saved, opened.
-    QString problem;
-    const std::optional<QString> fromFile = wizard_files::messageFromFile(bytes, &problem);
-    FUZZ_CHECK(fromFile.has_value() == problem.isEmpty(), problem);
+    const Result<QString> fromFile = wizard_files::messageFromFile(bytes);
+    FUZZ_CHECK(fromFile || !fromFile.error().description().isEmpty(), QStringLiteral("a refusal without a reason"));
     if (fromFile) {
-        const std::optional<QString> again = wizard_files::messageFromFile(wizard_files::fileContent(*fromFile), nullptr);
+        const Result<QString> again = wizard_files::messageFromFile(wizard_files::fileContent(*fromFile));
         FUZZ_CHECK(again && *again == *fromFile, show(*fromFile));
     }
 
@@ -77,12 +76,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     window.title->setText(QStringLiteral("before"));
     window.message->setText(QStringLiteral("before"));
     platform.fileDialogAnswers.enqueue(path);
-    wizard_files::Open(platform.services(), dialog, {window.title, window.message}, QStringLiteral("Text Files *.txt|*.txt"));
+    wizard_files::Open(platform.services(), dialog, {window.title, window.message},
+                       QStringLiteral("Text Files *.txt|*.txt"));
     if (fromFile) {
         FUZZ_CHECK(platform.msgBoxes.isEmpty(), platform.msgBoxes.value(0).prompt);
         FUZZ_CHECK(window.message->Text() == *fromFile, show(window.message->Text()));
         FUZZ_CHECK(window.title->Text() == QStringLiteral("Greeting"), window.title->Text());
     } else {
+        const QString problem = fromFile.error().description();
         FUZZ_CHECK(platform.msgBoxes.size() == 1 && platform.msgBoxes[0].prompt == problem, problem);
         FUZZ_CHECK(window.message->Text() == QStringLiteral("before"), show(window.message->Text()));
     }

@@ -340,13 +340,13 @@ void IniFileTest::failedWriteLeavesTheFile()
         const ReadOnlyFolder readOnly(dir.path());
         if (!readOnly.holds())
             QSKIP("no way to make a folder read-only for this user");
-        thrown = errorNumberOf([&] { ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", "0"); });
+        thrown = errorNumberOf([&] { return ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", "0"); });
     } else if (cause == "disk full") {
         const FileSizeLimit limit(4096);
-        thrown = errorNumberOf([&] { ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", "0"); });
+        thrown = errorNumberOf([&] { return ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", "0"); });
     } else {
         thrown = errorNumberOf(
-            [&] { ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", "0\r\n[Evil]"); });
+            [&] { return ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", "0\r\n[Evil]"); });
     }
     QCOMPARE(thrown, error);
     QCOMPARE(readBytes(path), before);
@@ -399,14 +399,14 @@ void IniFileTest::replacesTheFileWhole()
     int thrown = 0;
     if (cause == "disk full") {
         const FileSizeLimit limit(4096);
-        thrown = errorNumberOf([&] { files::writeFileAtomically(path, after, durability); });
+        thrown = errorNumberOf([&] { return files::writeFileAtomically(path, after, durability); });
     } else if (cause == "read-only folder") {
         const ReadOnlyFolder readOnly(dir.path());
         if (!readOnly.holds())
             QSKIP("no way to make a folder read-only for this user");
-        thrown = errorNumberOf([&] { files::writeFileAtomically(path, after, durability); });
+        thrown = errorNumberOf([&] { return files::writeFileAtomically(path, after, durability); });
     } else {
-        thrown = errorNumberOf([&] { files::writeFileAtomically(path, after, durability); });
+        thrown = errorNumberOf([&] { return files::writeFileAtomically(path, after, durability); });
     }
 
     const int expected = cause == "disk full"             ? errDiskFull
@@ -437,13 +437,13 @@ void IniFileTest::bareNameMeansTheSystemFolder()
 
     // A path names its own folder, which is not created.
     QCOMPARE(errorNumberOf([&] {
-                 platform.writeKey("S", "K", "1", (folder + "/missing/x.ini").toLocal8Bit());
+                 return platform.writeKey("S", "K", "1", (folder + "/missing/x.ini").toLocal8Bit());
              }),
              int(errPathNotFound));
     QVERIFY(!QFileInfo::exists(folder + "/missing"));
     // A folder in place of the file is not a file to write.
     QVERIFY(QDir().mkpath(folder + "/dir.ini"));
-    QCOMPARE(errorNumberOf([&] { platform.writeKey("S", "K", "1", "dir.ini"); }),
+    QCOMPARE(errorNumberOf([&] { return platform.writeKey("S", "K", "1", "dir.ini"); }),
              int(errPathFileAccess));
     QVERIFY(QFileInfo(folder + "/dir.ini").isDir());
 }

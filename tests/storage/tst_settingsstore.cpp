@@ -328,7 +328,7 @@ void SettingsStoreTest::fullDiskLeavesTheFile()
     {
         const FileSizeLimit limit(before.size() + 100);
         QCOMPARE(errorNumberOf([&] {
-                     platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Junk"),
+                     return platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Junk"),
                                           QString(5000, QLatin1Char('j')));
                  }),
                  int(errDiskFull));
@@ -348,7 +348,7 @@ void SettingsStoreTest::unwritableStoreIsReportedNotCrashed()
 {
     // A folder where the settings file should be.
     QVERIFY(QDir().mkpath(m_file));
-    QCOMPARE(errorNumberOf([] { settings::setValue(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("1")); }),
+    QCOMPARE(errorNumberOf([] { return settings::setValue(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("1")); }),
              int(errPathFileAccess));
     QCOMPARE(settings::value(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("192")),
              QStringLiteral("192"));
@@ -385,7 +385,7 @@ void SettingsStoreTest::unreadableStoreIsNotOverwritten()
 
     DesktopServices platform(QStringLiteral("/opt/pelk"));
     QCOMPARE(errorNumberOf([&] {
-                 platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Blue"), QStringLiteral("30"));
+                 return platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Blue"), QStringLiteral("30"));
              }),
              error);
     QCOMPARE(readBytes(m_file), before);
