@@ -103,7 +103,7 @@ bool DesktopServices::IsFolderWritable(const QString &folder)
     return info.isDir() && info.isWritable();
 }
 
-Result<Picture> DesktopServices::LoadPicture(const QString &path, const QSize &shownSize)
+PictureLoading DesktopServices::LoadPicture(const QString &path, const QSize &shownSize)
 {
     return pictures::load(path, shownSize);
 }

@@ -40,7 +40,7 @@ public:
 
     int show(QWidget *owner, const QString &helpFile, unsigned command, const QVariant &data) override;
 
-    Result<Picture> LoadPicture(const QString &path, const QSize &shownSize) override;
+    PictureLoading LoadPicture(const QString &path, const QSize &shownSize) override;
     void LoadPictureAhead(const QStringList &paths, const QSize &shownSize) override;
 
     Status writeKey(const QByteArray &section, const QByteArray &key, const QByteArray &value,

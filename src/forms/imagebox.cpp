@@ -4,49 +4,51 @@
 
 #include <QPainter>
 
+#include <utility>
+
 namespace pelk::forms {
 
 ImageBox::ImageBox(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
-    connect(&m_arriving, &QFutureWatcher<Picture>::finished, this, &ImageBox::landed);
 }
 
-void ImageBox::setPicture(const Picture &picture)
+void ImageBox::setPicture(const PictureLoading &load)
 {
     // Whatever was still arriving is superseded.
-    m_awaiting = bool(picture.arriving);
-    if (!picture.arriving) {
-        showPicture(picture, false);
-        return;
+    if (m_loading)
+        disconnect(m_loading.get(), nullptr, this, nullptr);
+    m_loading.reset();
+    switch (load->state()) {
+    case PictureLoad::State::Loaded:
+        showPicture(load->picture());
+        break;
+    case PictureLoad::State::Failed:
+        break;
+    case PictureLoad::State::Loading:
+        m_loading = load;
+        connect(load.get(), &PictureLoad::finished, this, &ImageBox::landed);
+        break;
     }
-    m_arriving.setFuture(*picture.arriving);
-    if (picture.arriving->isFinished())
-        landed();
 }
 
 void ImageBox::landed()
 {
-    // The watcher may still report an older future, or report this one
-    // again after it was taken: only a finished, wanted one counts.
-    const QFuture<Picture> future = m_arriving.future();
-    if (!m_awaiting || !future.isFinished())
+    const PictureLoading load = std::exchange(m_loading, nullptr);
+    if (!load)
         return;
-    m_awaiting = false;
-    if (future.resultCount() > 0) {
-        showPicture(future.result(), true);
+    disconnect(load.get(), nullptr, this, nullptr);
+    if (load->state() == PictureLoad::State::Loaded) {
+        showPicture(load->picture());
         // The box may have grown while the picture was on its way.
         sharpen();
     }
     emit arrived();
 }
 
-void ImageBox::showPicture(const Picture &picture, bool keepOnNull)
+void ImageBox::showPicture(const Picture &picture)
 {
-    if (keepOnNull && picture.isNull())
-        return;
     m_picture = picture;
-    m_picture.arriving.reset();
     setAccessibleDescription(picture.path);
     update();
 }
@@ -95,7 +97,7 @@ QSize ImageBox::shownSize() const
     return (QSizeF(size()) * devicePixelRatioF()).toSize();
 }
 
-void ImageBox::setReloader(std::function<Result<Picture>(const QString &, const QSize &)> reloader)
+void ImageBox::setReloader(std::function<PictureLoading(const QString &, const QSize &)> reloader)
 {
     m_reloader = std::move(reloader);
 }
@@ -117,12 +119,7 @@ void ImageBox::sharpen()
     if (wanted.width() <= have.width() && wanted.height() <= have.height())
         return;
     // A file changed or gone since keeps showing what we have.
-    if (const Result<Picture> sharper = m_reloader(m_picture.path, shownSize())) {
-        if (sharper->arriving)
-            setPicture(*sharper);
-        else
-            showPicture(*sharper, true);
-    }
+    setPicture(m_reloader(m_picture.path, shownSize()));
     update();
 }
 

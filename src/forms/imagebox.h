@@ -5,7 +5,6 @@
 #include "platform/pictures.h"
 #include "platform/result.h"
 
-#include <QFutureWatcher>
 #include <QWidget>
 
 #include <functional>
@@ -17,12 +16,12 @@ class ImageBox : public QWidget {
 public:
     explicit ImageBox(QWidget *parent);
 
-    // The picture shown. One set while still arriving is shown when it
+    // The picture shown. One set while still loading is shown when it
     // lands; until then, and for good when it proves unreadable, the
     // previous picture stays. A later setPicture() supersedes it.
     const Picture &picture() const { return m_picture; }
-    void setPicture(const Picture &picture);
-    bool isArriving() const { return m_awaiting; }
+    void setPicture(const PictureLoading &load);
+    bool isArriving() const { return m_loading != nullptr; }
 
     bool Stretch() const { return m_stretch; }
     void setStretch(bool stretch);
@@ -41,7 +40,7 @@ public:
 
     // Decodes the shown picture again at a size, for when the box grows
     // larger than the picture was decoded for. Failures keep the picture.
-    void setReloader(std::function<Result<Picture>(const QString &path, const QSize &shownSize)> reloader);
+    void setReloader(std::function<PictureLoading(const QString &path, const QSize &shownSize)> reloader);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -53,15 +52,13 @@ signals:
 
 private:
     void sharpen();
-    // Shows a decoded picture; a null one from a failed decode is ignored.
-    void showPicture(const Picture &picture, bool keepOnNull);
+    void showPicture(const Picture &picture);
     void landed();
 
     Picture m_picture;
-    QFutureWatcher<Picture> m_arriving;
-    bool m_awaiting = false; // the watched future is still wanted
+    PictureLoading m_loading; // still arriving, and still wanted
     bool m_stretch = false;
-    std::function<Result<Picture>(const QString &, const QSize &)> m_reloader;
+    std::function<PictureLoading(const QString &, const QSize &)> m_reloader;
 };
 
 } // namespace pelk::forms

@@ -219,7 +219,6 @@ void MsgBoxWizardWindow::chooseDefaultButton(short buttonSet, int position)
     DefaultButtonName = defaultButtonName(position);
     ButtonSetValue = buttonSet;
     ButtonSetName = buttonSetName(buttonSet);
-    ResponseComment = responseComment(buttonSet);
 }
 
 void MsgBoxWizardWindow::Option13_Click() { chooseDefaultButton(mb::vbOKOnly, 0); }
@@ -403,18 +402,17 @@ void MsgBoxWizardWindow::mnuQuickHelp_Click()
 
 void MsgBoxWizardWindow::mnuHelpContents_Click()
 {
-    m_helpResult = help().show(window(), app().helpFilePath(), help::HELP_TAB, 1);
+    help().show(window(), app().helpFilePath(), help::HELP_TAB, 1);
 }
 
 void MsgBoxWizardWindow::mnuhelp_Click()
 {
-    m_helpResult =
-        help().show(window(), app().helpFilePath(), help::HELP_PARTIALKEY, QStringLiteral(""));
+    help().show(window(), app().helpFilePath(), help::HELP_PARTIALKEY, QStringLiteral(""));
 }
 
 void MsgBoxWizardWindow::mnuHelpOnHelp_Click()
 {
-    m_helpResult = help().show(window(), app().helpFilePath(), help::HELP_HELPONHELP, 1);
+    help().show(window(), app().helpFilePath(), help::HELP_HELPONHELP, 1);
 }
 
 void MsgBoxWizardWindow::mnuAbout_Click()

@@ -56,7 +56,6 @@ public:
     QString ModalityName;
     int ForegroundValue = 0;
     QString ForegroundName;
-    QString ResponseComment;
     // Set by Test; the codes are emptied again by Copy.
     float ButtonsSum = 0;
     QString ButtonsExpression;
@@ -133,7 +132,6 @@ private:
     // What the last Test built the code with, so Copy completes it to match.
     short m_testedButtonSet = 0;
     bool m_testedWithTitle = false;
-    int m_helpResult = 0; // the help viewer's answer, kept and not used
 };
 
 } // namespace pelk

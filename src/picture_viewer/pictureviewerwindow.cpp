@@ -140,8 +140,7 @@ void PictureViewerWindow::showSelectedPicture()
 {
     Ui &u = ui();
     // Not a readable picture: the previous one stays.
-    if (const Result<Picture> picture = m_services.pictures.LoadPicture(selectedFullPath(), u.Image1->shownSize()))
-        u.Image1->setPicture(*picture);
+    u.Image1->setPicture(m_services.pictures.LoadPicture(selectedFullPath(), u.Image1->shownSize()));
 }
 
 void PictureViewerWindow::readAhead(int from)

@@ -211,27 +211,24 @@ public:
         m_pool.waitForDone();
     }
 
-    Decoded load(const QString &path, const QSize &shownSize)
+    PictureLoading load(const QString &path, const QSize &shownSize)
     {
         const std::optional<Key> key = keyOf(path, shownSize);
         if (!key)
-            return Error(errFileNotFound);
+            return std::make_shared<PictureLoad>(Error(errFileNotFound));
         {
             std::lock_guard lock(m_mutex);
             if (const Decoded *done = findDone(*key, true))
-                return *done;
+                return std::make_shared<PictureLoad>(*done);
             if (const std::shared_ptr<Job> job = m_pending.value(*key)) {
                 // Hand out the worker's result rather than wait for it here.
                 job->awaited = true;
-                Picture arriving;
-                arriving.path = path;
-                arriving.arriving = std::make_shared<const QFuture<Picture>>(job->future);
-                return arriving;
+                return std::make_shared<PictureLoad>(path, job->future);
             }
         }
         Decoded decoded = decode(path, shownSize);
         remember(*key, decoded);
-        return decoded;
+        return std::make_shared<PictureLoad>(std::move(decoded));
     }
 
     void loadAhead(const QStringList &paths, const QSize &shownSize)
@@ -345,7 +342,7 @@ Store &store()
 
 } // namespace
 
-Result<Picture> load(const QString &path, const QSize &shownSize)
+PictureLoading load(const QString &path, const QSize &shownSize)
 {
     return store().load(path, shownSize);
 }

@@ -22,9 +22,9 @@ QSize decodeSize(const QSize &fullSize, const QSize &shownSize);
 // errPermissionDenied for an unreadable one, errInvalidPicture for anything
 // that is not a readable picture of the eight formats. Pictures decoded
 // ahead are taken from a small cache; a file changed since is decoded anew.
-// One still being decoded ahead is returned at once as arriving (see
-// Picture): the caller never waits for a worker.
-Result<Picture> load(const QString &path, const QSize &shownSize);
+// One still being decoded ahead is returned at once, Loading: the caller
+// never waits for a worker.
+PictureLoading load(const QString &path, const QSize &shownSize);
 
 // Starts decoding these pictures on a worker thread, for a later load() at
 // the same size. Replaces the previous wish list: work not yet started for

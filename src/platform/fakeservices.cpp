@@ -100,7 +100,7 @@ Status FakeIniWriter::writeKey(const QByteArray &section, const QByteArray &key,
     return {};
 }
 
-Result<Picture> FakePictures::LoadPicture(const QString &path, const QSize &shownSize)
+PictureLoading FakePictures::LoadPicture(const QString &path, const QSize &shownSize)
 {
     pictureLoads.append(path);
     pictureSizes.append(shownSize);
@@ -109,9 +109,9 @@ Result<Picture> FakePictures::LoadPicture(const QString &path, const QSize &show
     Picture picture;
     picture.path = path;
     if (!picture.image.load(path))
-        return Error(errInvalidPicture);
+        return std::make_shared<PictureLoad>(Error(errInvalidPicture));
     picture.fullSize = picture.image.size();
-    return picture;
+    return std::make_shared<PictureLoad>(picture);
 }
 
 FakeServices::FakeServices()

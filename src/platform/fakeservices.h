@@ -126,8 +126,8 @@ class FakePictures : public Pictures {
 public:
     QStringList pictureLoads;
     QList<QSize> pictureSizes;
-    std::function<Result<Picture>(const QString &, const QSize &)> pictureLoader;
-    Result<Picture> LoadPicture(const QString &path, const QSize &shownSize) override;
+    std::function<PictureLoading(const QString &, const QSize &)> pictureLoader;
+    PictureLoading LoadPicture(const QString &path, const QSize &shownSize) override;
     void LoadPictureAhead(const QStringList &, const QSize &) override {}
 };
 

@@ -3,15 +3,14 @@
 
 #include "result.h"
 
+#include <QFutureWatcher>
 #include <QImage>
+#include <QObject>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
-
-template <typename T>
-class QFuture;
 
 namespace pelk {
 
@@ -21,22 +20,56 @@ struct Picture {
     QString path;
     QImage image;
     QSize fullSize;
-    // Set instead of `image` while the picture is still being decoded ahead
-    // on a worker thread: it delivers the picture, or a null one when the
-    // file proves unreadable. An image box shows it when it lands.
-    std::shared_ptr<const QFuture<Picture>> arriving;
     bool isNull() const { return image.isNull(); }
 };
+
+// A picture being read. One read at once is Loaded, or Failed with the
+// error that stopped it, from the start; one still being decoded ahead on a
+// worker is Loading, and says finished() once, on the thread it lives in,
+// when it has landed or proved unreadable.
+class PictureLoad : public QObject {
+    Q_OBJECT
+public:
+    enum class State { Loading, Loaded, Failed };
+
+    explicit PictureLoad(Result<Picture> done);
+    // Lands when `arriving` finishes; no result, or a null picture, means
+    // the file proved unreadable.
+    PictureLoad(const QString &path, const QFuture<Picture> &arriving);
+
+    // Loading until it has landed: one whose decode has finished is taken
+    // as landed at once, before its finished() comes round.
+    State state() const;
+    const QString &path() const { return m_picture.path; }
+    // Loaded: the picture. Failed: the error.
+    const Picture &picture() const { return m_picture; }
+    const Error &error() const { return m_error; }
+
+signals:
+    void finished();
+
+private:
+    void land();
+    void settle() const;
+
+    mutable State m_state = State::Loading;
+    mutable Picture m_picture;
+    Error m_error{errInvalidPicture};
+    bool m_finishedSaid = false;
+    QFutureWatcher<Picture> m_watcher;
+};
+
+using PictureLoading = std::shared_ptr<PictureLoad>;
 
 class Pictures {
 public:
     virtual ~Pictures() = default;
     // Reads the picture at `path`, decoded no larger than needed to fill
-    // `shownSize` (an empty size means full size). The error when the file
-    // is missing or is not a readable picture; never crashes or hangs.
-    // A picture already being decoded ahead is returned at once as
-    // arriving, so the caller never waits for a worker.
-    virtual Result<Picture> LoadPicture(const QString &path, const QSize &shownSize = QSize()) = 0;
+    // `shownSize` (an empty size means full size). Failed when the file is
+    // missing or is not a readable picture; never crashes or hangs. A
+    // picture already being decoded ahead comes back Loading at once, so
+    // the caller never waits for a worker.
+    virtual PictureLoading LoadPicture(const QString &path, const QSize &shownSize = QSize()) = 0;
     // A hint that these pictures are likely to be asked for next, at this size.
     virtual void LoadPictureAhead(const QStringList &paths, const QSize &shownSize) = 0;
 };

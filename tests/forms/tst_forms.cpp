@@ -540,13 +540,16 @@ Picture pictureOf(const QString &path)
 }
 
 // A picture still being decoded; the promise delivers it.
-Picture arrivingFrom(QPromise<Picture> &promise, const QString &path)
+PictureLoading arrivingFrom(QPromise<Picture> &promise, const QString &path)
 {
     promise.start();
-    Picture picture;
-    picture.path = path;
-    picture.arriving = std::make_shared<const QFuture<Picture>>(promise.future());
-    return picture;
+    return std::make_shared<PictureLoad>(path, promise.future());
+}
+
+// A picture read at once.
+PictureLoading loaded(const QString &path)
+{
+    return std::make_shared<PictureLoad>(pictureOf(path));
 }
 
 void deliver(QPromise<Picture> &promise, const Picture &picture)
@@ -561,7 +564,7 @@ void FormsTest::imageBoxTakesArrivingPictures()
 {
     ImageBox box(nullptr);
     QSignalSpy arrived(&box, &ImageBox::arrived);
-    box.setPicture(pictureOf(QStringLiteral("a")));
+    box.setPicture(loaded(QStringLiteral("a")));
 
     // Shown when it lands; the previous picture stays until then.
     QPromise<Picture> b;
@@ -594,7 +597,7 @@ void FormsTest::imageBoxTakesArrivingPictures()
     deliver(late, pictureOf(QStringLiteral("e")));
     QPromise<Picture> overtaken;
     box.setPicture(arrivingFrom(overtaken, QStringLiteral("g")));
-    box.setPicture(pictureOf(QStringLiteral("h")));
+    box.setPicture(loaded(QStringLiteral("h")));
     deliver(overtaken, pictureOf(QStringLiteral("g")));
     const int reported = arrived.count();
     QVERIFY(!arrived.wait(200));
@@ -603,11 +606,11 @@ void FormsTest::imageBoxTakesArrivingPictures()
 
     // One that has landed already is shown at once.
     QPromise<Picture> landed;
-    const Picture done = arrivingFrom(landed, QStringLiteral("i"));
+    const PictureLoading done = arrivingFrom(landed, QStringLiteral("i"));
     deliver(landed, pictureOf(QStringLiteral("i")));
     box.setPicture(done);
     QCOMPARE(box.picture().path, QStringLiteral("i"));
-    QVERIFY(!box.picture().arriving);
+    QVERIFY(!box.isArriving());
 }
 
 void FormsTest::builtAsTheDesign()

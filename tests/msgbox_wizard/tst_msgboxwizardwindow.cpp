@@ -2,6 +2,7 @@
 // recording platform: the boxes it shows, what reaches the clipboard, the
 // help calls, the file commands and the two ways out.
 #include "about/aboutbox.h"
+#include "msgbox_wizard/msgboxcode.h"
 #include "msgbox_wizard/msgboxwizardwindow.h"
 #include "platform/fakeservices.h"
 #include "forms/twips.h"
@@ -298,7 +299,7 @@ void MsgBoxWizardWindowTest::everyGridOption()
     w.click(option);
     QCOMPARE(int(w.form.ButtonSetValue), buttonSet);
     QCOMPARE(int(w.form.DefaultButtonValue), defaultValue);
-    QCOMPARE(w.form.ResponseComment, comment);
+    QCOMPARE(msgbox_code::responseComment(w.form.ButtonSetValue), comment);
     w.click(QStringLiteral("Check1")); // the box without a Help button
     w.ui().Text2->setText(QStringLiteral("m"));
     w.test();

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFuture>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -30,11 +31,11 @@ class TestPictureLoader : public QObject {
         return path;
     }
 
-    // The error number load() answers, 0 when it returns a picture.
+    // The error number load() answers at once, 0 when it returns a picture.
     static int loadError(const QString &path, const QSize &size)
     {
-        const Result<Picture> loaded = load(path, size);
-        return loaded ? 0 : loaded.error().number();
+        const PictureLoading loaded = load(path, size);
+        return loaded->state() == PictureLoad::State::Failed ? loaded->error().number() : 0;
     }
 
     static bool near(QRgb a, QColor b)
@@ -275,14 +276,16 @@ private slots:
         QCOMPARE(int(sniffPictureFormat(head.left(kSniffBytes))), format);
     }
 
-    // A picture the worker is still decoding comes back at once, arriving.
-    static Picture landed(const Picture &picture)
+    // A picture the worker is still decoding comes back at once, Loading;
+    // what it lands as (a null picture when it proves unreadable).
+    static Picture landed(const PictureLoading &load)
     {
-        if (!picture.arriving)
-            return picture;
-        QFuture<Picture> future = *picture.arriving;
-        future.waitForFinished();
-        return future.resultCount() > 0 ? future.result() : Picture();
+        if (load->state() == PictureLoad::State::Loading) {
+            QSignalSpy finished(load.get(), &PictureLoad::finished);
+            if (!finished.wait(60000))
+                qFatal("a picture decoded ahead never landed");
+        }
+        return load->state() == PictureLoad::State::Loaded ? load->picture() : Picture();
     }
 
     void decodedAheadIsTheSamePicture()
@@ -290,19 +293,20 @@ private slots:
         const QString path = file(QStringLiteral("ahead.jpg"), samples::jpeg(QSize(300, 200)));
         const QString other = file(QStringLiteral("other.gif"), samples::gif(QSize(30, 20)));
         loadAhead({path, other}, QSize(145, 145));
-        const Picture first = landed(load(path, QSize(145, 145)).value());
+        const Picture first = landed(load(path, QSize(145, 145)));
         QCOMPARE(first.path, path);
         QCOMPARE(first.image.size(), QSize(145, 145));
         QCOMPARE(first.fullSize, QSize(300, 200));
-        QCOMPARE(landed(load(other, QSize(145, 145)).value()).fullSize, QSize(30, 20));
+        QCOMPARE(landed(load(other, QSize(145, 145))).fullSize, QSize(30, 20));
         // Once landed it is taken from the cache.
-        const Picture again = load(path, QSize(145, 145)).value();
-        QVERIFY(!again.arriving);
+        const PictureLoading cached = load(path, QSize(145, 145));
+        QCOMPARE(cached->state(), PictureLoad::State::Loaded);
+        const Picture again = cached->picture();
         QCOMPARE(again.image.cacheKey(), first.image.cacheKey());
         // A file rewritten since is decoded anew, not taken from the cache.
         QVERIFY(samples::write(path, samples::jpeg(QSize(600, 100))));
         QFile(path).setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
-        QCOMPARE(load(path, QSize(145, 145)).value().fullSize, QSize(600, 100));
+        QCOMPARE(landed(load(path, QSize(145, 145))).fullSize, QSize(600, 100));
         // One that became unreadable is reported as such.
         QVERIFY(samples::write(other, "garbage"));
         QFile(other).setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
@@ -320,15 +324,15 @@ private slots:
         // still waiting when it is asked for.
         const QString other = file(QStringLiteral("other-big.jpg"), samples::jpeg(QSize(4000, 3000)));
         loadAhead({big, other, damaged}, QSize());
-        const Picture picture = load(big, QSize()).value();
-        QVERIFY(picture.arriving);
-        QVERIFY(picture.image.isNull());
-        const Picture broken = load(damaged, QSize()).value();
+        const PictureLoading picture = load(big, QSize());
+        QCOMPARE(picture->state(), PictureLoad::State::Loading);
+        QVERIFY(picture->picture().image.isNull());
+        const PictureLoading broken = load(damaged, QSize());
         loadAhead({}, QSize());
         const Picture arrived = landed(picture);
         QCOMPARE(arrived.path, big);
         QCOMPARE(arrived.image.size(), QSize(4000, 3000));
-        // An unreadable one arrives as no picture; asked again, it throws.
+        // An unreadable one lands as no picture; asked again, it fails at once.
         QVERIFY(landed(broken).isNull());
         QCOMPARE(loadError(damaged, QSize()), int(errInvalidPicture));
     }
