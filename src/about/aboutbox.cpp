@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QShortcut>
 
+#include <array>
+
 namespace pelk {
 
 QString versionText(const AppInfo &app)
@@ -24,20 +26,15 @@ namespace {
 
 // One window of each kind for the whole program. They go with the
 // application, while their widgets can still be deleted.
-struct Instances {
-    std::unique_ptr<frmAboutM> m;
-    std::unique_ptr<frmAboutI> i;
-    std::unique_ptr<frmAboutC> c;
-};
+using Instances = std::array<std::unique_ptr<AboutBox>, 3>;
 
 Instances &instances()
 {
     static Instances all;
     static const bool cleanup = [] {
         qAddPostRoutine([] {
-            instances().m.reset();
-            instances().i.reset();
-            instances().c.reset();
+            for (std::unique_ptr<AboutBox> &box : instances())
+                box.reset();
         });
         return true;
     }();
@@ -71,19 +68,45 @@ void narrowToFit(QLabel *label, int width)
     label->adjustSize();
 }
 
-// A window that belongs to other services (a new connection in the same
-// process) is replaced by a fresh one.
-template <class T> T &instanceOf(const AppInfo &app, HelpSystem &help, std::unique_ptr<T> &slot)
-{
-    if (!slot || &slot->help() != &help)
-        slot = std::make_unique<T>(app, help);
-    return *slot;
-}
+const QString kMsgBoxWizardDescription = QStringLiteral(
+    "Makes Adding message boxes to your program code  as easy as clicking your mouse. You no longer have to "
+    "determine the code or remember the key words. Just place it on your task bar and when you need a message box "
+    "restore it,  build it, and copy to your code. Use the message area of the message box formatter to import "
+    "text files and which can be spell corrected in your text editor then use the right mouse button to copy and "
+    "paste even in label captions. as I did for this about label. All other Help files were created with Pelk "
+    "Marvo.");
 
 } // namespace
 
-AboutBox::AboutBox(const AppInfo &app, HelpSystem &help, QObject *parent, const Design &design)
-    : forms::Form(app, help, parent), m_design(design)
+const AboutBox::Design &AboutBox::design(Which which)
+{
+    static const Design designs[] = {
+        {QStringLiteral("About Message box wizard"), kMsgBoxWizardDescription, 5340, 3780, 4125, 2010, 3000, 360,
+         3360, 3720, 3240},
+        {QStringLiteral("About Input Box wizard"),
+         QStringLiteral("Makes Adding Input boxes to your program code  as easy as clicking your mouse. You no longer "
+                        "have to determine the code or remember the key words. Just place it on your task bar and "
+                        "when you need a Input  box restore it,  build it, and copy to your code."),
+         5220, 2940, 4125, 1050, 1920, 480, 2400, 3840, 2280},
+        {QStringLiteral("About Color Finder"),
+         QStringLiteral("Makes finding RGB colors and adding colors  to your program code  as easy as clicking your "
+                        "mouse. You no longer have to determine the code or remember the key words. Just place it on "
+                        "your task bar and when you need a color restore it,  build it, and copy to your code. "),
+         5025, 2715, 4035, 1050, 1920, 360, 2280, 3600, 2040},
+    };
+    return designs[int(which)];
+}
+
+AboutBox &AboutBox::instance(Which which, const AppInfo &app, HelpSystem &help)
+{
+    std::unique_ptr<AboutBox> &box = instances()[int(which)];
+    if (!box || &box->help() != &help)
+        box = std::make_unique<AboutBox>(which, app, help);
+    return *box;
+}
+
+AboutBox::AboutBox(Which which, const AppInfo &app, HelpSystem &help, QObject *parent)
+    : forms::Form(app, help, parent), m_design(design(which))
 {
     designControls();
 }
@@ -132,68 +155,6 @@ void AboutBox::Form_Load()
 void AboutBox::cmdOK_Click()
 {
     Unload();
-}
-
-// ---------------------------------------------------------------------------
-
-frmAboutM::frmAboutM(const AppInfo &app, HelpSystem &help, QObject *parent)
-    : AboutBox(app, help, parent,
-               {QStringLiteral("About Message box wizard"), QString(), 5340, 3780, 4125, 2010, 3000, 360, 3360, 3720,
-                3240})
-{
-}
-
-frmAboutM &frmAboutM::instance(const AppInfo &app, HelpSystem &help)
-{
-    return instanceOf(app, help, instances().m);
-}
-
-QString frmAboutM::description()
-{
-    return QStringLiteral(
-        "Makes Adding message boxes to your program code  as easy as clicking your mouse. You no longer have to "
-        "determine the code or remember the key words. Just place it on your task bar and when you need a message box "
-        "restore it,  build it, and copy to your code. Use the message area of the message box formatter to import "
-        "text files and which can be spell corrected in your text editor then use the right mouse button to copy and "
-        "paste even in label captions. as I did for this about label. All other Help files were created with Pelk "
-        "Marvo.");
-}
-
-void frmAboutM::Form_Load()
-{
-    m_ui->lblDescription[0]->setCaption(description());
-    AboutBox::Form_Load();
-}
-
-frmAboutI::frmAboutI(const AppInfo &app, HelpSystem &help, QObject *parent)
-    : AboutBox(app, help, parent,
-               {QStringLiteral("About Input Box wizard"),
-                QStringLiteral("Makes Adding Input boxes to your program code  as easy as clicking your mouse. You no "
-                               "longer have to determine the code or remember the key words. Just place it on your "
-                               "task bar and when you need a Input  box restore it,  build it, and copy to your code."),
-                5220, 2940, 4125, 1050, 1920, 480, 2400, 3840, 2280})
-{
-}
-
-frmAboutI &frmAboutI::instance(const AppInfo &app, HelpSystem &help)
-{
-    return instanceOf(app, help, instances().i);
-}
-
-frmAboutC::frmAboutC(const AppInfo &app, HelpSystem &help, QObject *parent)
-    : AboutBox(app, help, parent,
-               {QStringLiteral("About Color Finder"),
-                QStringLiteral("Makes finding RGB colors and adding colors  to your program code  as easy as clicking "
-                               "your mouse. You no longer have to determine the code or remember the key words. Just "
-                               "place it on your task bar and when you need a color restore it,  build it, and copy "
-                               "to your code. "),
-                5025, 2715, 4035, 1050, 1920, 360, 2280, 3600, 2040})
-{
-}
-
-frmAboutC &frmAboutC::instance(const AppInfo &app, HelpSystem &help)
-{
-    return instanceOf(app, help, instances().c);
 }
 
 } // namespace pelk

@@ -37,6 +37,9 @@ public:
         return *m_ui;
     }
 
+    // The three about windows, told apart only by their design data.
+    enum class Which { MsgBoxWizard, InputBoxWizard, ColorFinder };
+
     // Where the three windows differ, in twips, and their design texts.
     struct Design {
         QString caption;
@@ -47,8 +50,14 @@ public:
         double authorLeft, authorTop;
         double okLeft, okTop;
     };
+    static const Design &design(Which which);
 
-    AboutBox(const AppInfo &app, HelpSystem &help, QObject *parent, const Design &design);
+    // The one window of its kind for the whole program; one that belongs
+    // to other services (a new connection in the same process) is replaced
+    // by a fresh one.
+    static AboutBox &instance(Which which, const AppInfo &app, HelpSystem &help);
+
+    AboutBox(Which which, const AppInfo &app, HelpSystem &help, QObject *parent = nullptr);
 
     // The window's controls, with this window's measures (aboutbox_controls.cpp).
     const forms::FormDesign &formDesign() const { return m_formDesign; }
@@ -62,46 +71,15 @@ protected:
     // Shows the version and the author line.
     void Form_Load() override;
 
-protected slots:
-    void cmdOK_Click();
-
-protected:
-    std::unique_ptr<Ui> m_ui;
-
 private:
+    void cmdOK_Click();
     void designControls();
 
+    std::unique_ptr<Ui> m_ui;
     Design m_design;
     QByteArray m_caption, m_title, m_description; // the texts the rows point into
     std::vector<forms::Control> m_controls;
     forms::FormDesign m_formDesign{};
-};
-
-class frmAboutM : public AboutBox {
-    Q_OBJECT
-public:
-    static frmAboutM &instance(const AppInfo &app, HelpSystem &help);
-    explicit frmAboutM(const AppInfo &app, HelpSystem &help, QObject *parent = nullptr);
-
-    // The message box wizard's description, set at load.
-    static QString description();
-
-protected:
-    void Form_Load() override;
-};
-
-class frmAboutI : public AboutBox {
-    Q_OBJECT
-public:
-    static frmAboutI &instance(const AppInfo &app, HelpSystem &help);
-    explicit frmAboutI(const AppInfo &app, HelpSystem &help, QObject *parent = nullptr);
-};
-
-class frmAboutC : public AboutBox {
-    Q_OBJECT
-public:
-    static frmAboutC &instance(const AppInfo &app, HelpSystem &help);
-    explicit frmAboutC(const AppInfo &app, HelpSystem &help, QObject *parent = nullptr);
 };
 
 } // namespace pelk

@@ -417,7 +417,7 @@ void MsgBoxWizardWindow::mnuHelpOnHelp_Click()
 
 void MsgBoxWizardWindow::mnuAbout_Click()
 {
-    frmAboutM::instance(app(), help()).Show();
+    AboutBox::instance(AboutBox::Which::MsgBoxWizard, app(), help()).Show();
 }
 
 } // namespace pelk

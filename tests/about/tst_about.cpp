@@ -16,9 +16,9 @@ enum class Which { M, I, C };
 AboutBox &aboutBox(Which which, FakeServices &platform)
 {
     switch (which) {
-    case Which::M: return frmAboutM::instance(platform.app, platform);
-    case Which::I: return frmAboutI::instance(platform.app, platform);
-    case Which::C: return frmAboutC::instance(platform.app, platform);
+    case Which::M: return AboutBox::instance(AboutBox::Which::MsgBoxWizard, platform.app, platform);
+    case Which::I: return AboutBox::instance(AboutBox::Which::InputBoxWizard, platform.app, platform);
+    case Which::C: return AboutBox::instance(AboutBox::Which::ColorFinder, platform.app, platform);
     }
     Q_UNREACHABLE();
 }
@@ -129,7 +129,14 @@ void AboutTest::designTextsAfterLoad_data()
         "Makes finding RGB colors and adding colors  to your program code  as easy as clicking your mouse. You no "
         "longer have to determine the code or remember the key words. Just place it on your task bar and when you "
         "need a color restore it,  build it, and copy to your code. ");
-    QTest::newRow("frmAboutM") << Which::M << "About Message box wizard" << frmAboutM::description();
+    const QString message = QStringLiteral(
+        "Makes Adding message boxes to your program code  as easy as clicking your mouse. You no longer have to "
+        "determine the code or remember the key words. Just place it on your task bar and when you need a message box "
+        "restore it,  build it, and copy to your code. Use the message area of the message box formatter to import "
+        "text files and which can be spell corrected in your text editor then use the right mouse button to copy and "
+        "paste even in label captions. as I did for this about label. All other Help files were created with Pelk "
+        "Marvo.");
+    QTest::newRow("frmAboutM") << Which::M << "About Message box wizard" << message;
     QTest::newRow("frmAboutI") << Which::I << "About Input Box wizard" << input;
     QTest::newRow("frmAboutC") << Which::C << "About Color Finder" << color;
 }
@@ -300,7 +307,7 @@ void AboutTest::toolStepsReplaceTheDesignTexts()
 {
     // The input box wizard's opening: touching a control loads the window,
     // then its own texts replace the design texts.
-    frmAboutI &input = frmAboutI::instance(m_platform.app, m_platform);
+    AboutBox &input = AboutBox::instance(AboutBox::Which::InputBoxWizard, m_platform.app, m_platform);
     QVERIFY(!input.IsLoaded());
     input.ui().lblDescription[0]->setVisible(true);
     QVERIFY(input.IsLoaded());
@@ -312,7 +319,7 @@ void AboutTest::toolStepsReplaceTheDesignTexts()
     QCOMPARE(input.ui().lblTitle->text(), QStringLiteral("Pelk Input Box\n") + maker::kWebAddress);
 
     // The message box wizard's window keeps its design texts meanwhile.
-    frmAboutM &message = frmAboutM::instance(m_platform.app, m_platform);
+    AboutBox &message = AboutBox::instance(AboutBox::Which::MsgBoxWizard, m_platform.app, m_platform);
     message.Show();
     QCOMPARE(message.Caption(), QStringLiteral("About Message box wizard"));
     QCOMPARE(message.ui().lblTitle->Caption(), QStringLiteral("Message box wizard    ") + maker::kWebAddress);

@@ -643,7 +643,7 @@ void ColorFinderWindowTest::aboutBox()
 {
     m_form->Show();
     ui().MnuAbout->trigger();
-    frmAboutC &about = frmAboutC::instance(m_platform->app, *m_platform);
+    AboutBox &about = AboutBox::instance(AboutBox::Which::ColorFinder, m_platform->app, *m_platform);
     QVERIFY(about.IsVisible());
     QCOMPARE(about.Caption(), "Pelk About Color Finder");
     QVERIFY(about.ui().lblTitle->Caption().startsWith("Pelk Color finder\n"));

@@ -569,14 +569,14 @@ void InputBoxWizardWindowTest::about()
 {
     Wizard w;
     w.ui().MnuAbout->trigger();
-    frmAboutI &box = frmAboutI::instance(w.platform.app, w.platform);
+    AboutBox &box = AboutBox::instance(AboutBox::Which::InputBoxWizard, w.platform.app, w.platform);
     QVERIFY(box.IsVisible());
     QCOMPARE(box.Caption(), QStringLiteral("Pelk About Input Box"));
     QCOMPARE(box.ui().lblTitle->text(), QStringLiteral("Pelk Input Box\n") + maker::kWebAddress);
     QVERIFY(box.ui().lblDescription[0]->isVisibleTo(box.window()));
     // Opening it again while it is open keeps the one window.
     w.ui().MnuAbout->trigger();
-    QCOMPARE(&frmAboutI::instance(w.platform.app, w.platform), &box);
+    QCOMPARE(&AboutBox::instance(AboutBox::Which::InputBoxWizard, w.platform.app, w.platform), &box);
     QVERIFY(box.IsVisible());
     box.Unload();
 }

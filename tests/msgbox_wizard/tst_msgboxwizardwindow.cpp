@@ -625,7 +625,7 @@ void MsgBoxWizardWindowTest::aboutShowsTheWizardsAboutBox()
 {
     Wizard w;
     w.ui().mnuAbout->trigger();
-    frmAboutM &about = frmAboutM::instance(w.platform.app, w.platform);
+    AboutBox &about = AboutBox::instance(AboutBox::Which::MsgBoxWizard, w.platform.app, w.platform);
     QVERIFY(about.IsVisible());
     QCOMPARE(about.Caption(), QStringLiteral("About Message box wizard"));
     QVERIFY(w.form.IsVisible()); // not modal: the wizard stays open

@@ -154,9 +154,9 @@ private slots:
     void aboutBoxes()
     {
         FakeServices platform;
-        check(frmAboutM::instance(platform.app, platform));
-        check(frmAboutI::instance(platform.app, platform));
-        check(frmAboutC::instance(platform.app, platform));
+        check(AboutBox::instance(AboutBox::Which::MsgBoxWizard, platform.app, platform));
+        check(AboutBox::instance(AboutBox::Which::InputBoxWizard, platform.app, platform));
+        check(AboutBox::instance(AboutBox::Which::ColorFinder, platform.app, platform));
     }
 };
 
