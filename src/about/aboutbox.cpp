@@ -119,14 +119,10 @@ void AboutBox::createControls(forms::FormWindow *window)
     window->setWindowIcon(programIcon());
     m_ui = std::make_unique<Ui>();
     Ui &ui = *m_ui;
-    // Each Ui member takes the control of its own name.
-#define PICK(member) c.pick(ui.member, #member)
-    PICK(picIcon); PICK(lblTitle); PICK(lblVersion); ui.lblDescription.append(c.get<forms::Label>("lblDescription"));
-    PICK(Label1); PICK(cmdOK);
-#undef PICK
+    ui.pick(c);
 
     ui.picIcon->setPixmap(programPixmap());
-    ui.lblDescription[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The web address goes under the title when it does not fit: room for
     // two whole lines, as the tools put their web address on the second.
     ui.lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -146,7 +142,7 @@ void AboutBox::createControls(forms::FormWindow *window)
 
 void AboutBox::Form_Load()
 {
-    shrinkToFit(m_ui->lblDescription[0]);
+    shrinkToFit(m_ui->lblDescription);
     m_ui->lblVersion->setCaption(versionText(app()));
     m_ui->Label1->setCaption(authorLine());
     narrowToFit(m_ui->Label1, forms::twips(kAuthorWidth));

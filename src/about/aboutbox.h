@@ -4,6 +4,8 @@
 // opening loads it afresh.
 #pragma once
 
+#include "aboutbox_controls.h"
+
 #include "forms/controls.h"
 #include "forms/controltable.h"
 #include "forms/form.h"
@@ -23,13 +25,10 @@ QString authorLine();
 class AboutBox : public forms::Form {
     Q_OBJECT
 public:
+    // The controls of aboutbox_controls.h, each typed by its kind; Label1
+    // is the author line.
     struct Ui {
-        QLabel *picIcon = nullptr;
-        forms::Label *lblTitle = nullptr;
-        forms::Label *lblVersion = nullptr;
-        QList<forms::Label *> lblDescription; // a control array; element 0 is the description
-        forms::Label *Label1 = nullptr;       // the author line
-        forms::CommandButton *cmdOK = nullptr;
+        PELK_FORMS_UI(PELK_ABOUT_BOX_CONTROLS, PELK_ABOUT_BOX_MENUS)
     };
     Ui &ui()
     {
@@ -64,6 +63,8 @@ public:
 
     // The author line's design width: beyond it the line would run into OK.
     static constexpr double kAuthorWidth = 2850;
+    // The etched rule runs to here, the right edge.
+    static constexpr double kRuleRight = 5640;
 
 protected:
     void createControls(forms::FormWindow *window) override;

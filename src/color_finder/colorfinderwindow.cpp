@@ -333,7 +333,7 @@ void ColorFinderWindow::mnuhelp_Click()
 void ColorFinderWindow::mnuAbout_Click()
 {
     AboutBox &about = AboutBox::instance(AboutBox::Which::ColorFinder, app(), help());
-    about.ui().lblDescription[0]->setVisible(true);
+    about.ui().lblDescription->setVisible(true);
     about.ui().lblTitle->setCaption(QStringLiteral("Pelk Color finder") + QLatin1Char('\r') + maker::kWebAddress);
     about.setCaption(QStringLiteral("Pelk About Color Finder"));
     about.Show();

@@ -122,7 +122,6 @@ public:
             fail(name, T::staticMetaObject.className());
         return found;
     }
-    template <class T> void pick(T *&member, const char *name) const { member = get<T>(name); }
     // The menu a title opens.
     QMenu *menu(const char *title) const;
     // The controls of a group, in the order of their rows; as T, each must

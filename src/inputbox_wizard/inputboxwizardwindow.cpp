@@ -152,7 +152,7 @@ void InputBoxWizardWindow::mnuInputHllp_Click()
 void InputBoxWizardWindow::mnuAbout_Click()
 {
     AboutBox &about = AboutBox::instance(AboutBox::Which::InputBoxWizard, app(), help());
-    about.ui().lblDescription[0]->setVisible(true);
+    about.ui().lblDescription->setVisible(true);
     about.ui().lblTitle->setCaption(QStringLiteral("Pelk Input Box") + kCR + maker::kWebAddress);
     about.setCaption(QStringLiteral("Pelk About Input Box"));
     about.Show();

@@ -108,30 +108,43 @@ void MsgBoxWizardWindow::releaseControls()
 
 void MsgBoxWizardWindow::connectHandlers(Ui &u)
 {
-    connect(u.Option1, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option1_Click);
-    connect(u.Option2, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option2_Click);
-    connect(u.Option3, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option3_Click);
-    connect(u.Option4, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option4_Click);
-    connect(u.Option5, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option5_Click);
-    connect(u.Option12, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option12_Click);
-    connect(u.Option13, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option13_Click);
-    connect(u.Option14, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option14_Click);
-    connect(u.Option15, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option15_Click);
-    connect(u.Option16, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option16_Click);
-    connect(u.Option17, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option17_Click);
-    connect(u.Option18, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option18_Click);
-    connect(u.Option19, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option19_Click);
-    connect(u.Option20, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option20_Click);
-    connect(u.Option21, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option21_Click);
-    connect(u.Option22, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option22_Click);
-    connect(u.Option23, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option23_Click);
-    connect(u.Option24, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option24_Click);
-    connect(u.Option25, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option25_Click);
-    connect(u.Option26, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option26_Click);
-    connect(u.Option27, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option27_Click);
-    connect(u.Option28, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option28_Click);
-    connect(u.Option29, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option29_Click);
-    connect(u.Option30, &forms::OptionButton::Click, this, &MsgBoxWizardWindow::Option30_Click);
+    // The Style options choose an icon; the grid's options a button set and
+    // its default button.
+    struct Style {
+        forms::OptionButton *Ui::*option;
+        short value;
+        const char *name;
+    };
+    const Style styles[] = {
+        {&Ui::Option1, 0, "0"},
+        {&Ui::Option2, mb::vbCritical, "vbCritical"},
+        {&Ui::Option3, mb::vbQuestion, "vbQuestion"},
+        {&Ui::Option4, mb::vbExclamation, "vbExclamation"},
+        {&Ui::Option5, mb::vbInformation, "vbInformation"},
+    };
+    for (const Style &style : styles)
+        connect(u.*style.option, &forms::OptionButton::Click, this,
+                [this, style] { setStyle(style.value, QString::fromLatin1(style.name)); });
+    struct GridOption {
+        forms::OptionButton *Ui::*option;
+        short buttonSet;
+        int position;
+    };
+    const GridOption grid[] = {
+        {&Ui::Option13, mb::vbOKOnly, 0},          {&Ui::Option12, mb::vbOKOnly, 1},
+        {&Ui::Option14, mb::vbOKCancel, 0},        {&Ui::Option15, mb::vbOKCancel, 1},
+        {&Ui::Option16, mb::vbOKCancel, 2},        {&Ui::Option20, mb::vbAbortRetryIgnore, 0},
+        {&Ui::Option19, mb::vbAbortRetryIgnore, 1}, {&Ui::Option18, mb::vbAbortRetryIgnore, 2},
+        {&Ui::Option17, mb::vbAbortRetryIgnore, 3}, {&Ui::Option24, mb::vbYesNoCancel, 0},
+        {&Ui::Option23, mb::vbYesNoCancel, 1},     {&Ui::Option22, mb::vbYesNoCancel, 2},
+        {&Ui::Option21, mb::vbYesNoCancel, 3},     {&Ui::Option27, mb::vbYesNo, 0},
+        {&Ui::Option26, mb::vbYesNo, 1},           {&Ui::Option25, mb::vbYesNo, 2},
+        {&Ui::Option30, mb::vbRetryCancel, 0},     {&Ui::Option29, mb::vbRetryCancel, 1},
+        {&Ui::Option28, mb::vbRetryCancel, 2},
+    };
+    for (const GridOption &choice : grid)
+        connect(u.*choice.option, &forms::OptionButton::Click, this,
+                [this, choice] { chooseDefaultButton(choice.buttonSet, choice.position); });
     connect(u.Check1, &forms::CheckBox::Click, this, &MsgBoxWizardWindow::Check1_Click);
     connect(u.commandTest, &forms::CommandButton::Click, this, &MsgBoxWizardWindow::CommandTest_Click);
     connect(u.Commandcopy, &forms::CommandButton::Click, this, &MsgBoxWizardWindow::Commandcopy_Click);
@@ -188,31 +201,6 @@ void MsgBoxWizardWindow::setStyle(short value, const QString &name)
     StyleName = name;
 }
 
-void MsgBoxWizardWindow::Option1_Click()
-{
-    setStyle(0, QStringLiteral("0"));
-}
-
-void MsgBoxWizardWindow::Option2_Click()
-{
-    setStyle(mb::vbCritical, QStringLiteral("vbCritical"));
-}
-
-void MsgBoxWizardWindow::Option3_Click()
-{
-    setStyle(mb::vbQuestion, QStringLiteral("vbQuestion"));
-}
-
-void MsgBoxWizardWindow::Option4_Click()
-{
-    setStyle(mb::vbExclamation, QStringLiteral("vbExclamation"));
-}
-
-void MsgBoxWizardWindow::Option5_Click()
-{
-    setStyle(mb::vbInformation, QStringLiteral("vbInformation"));
-}
-
 void MsgBoxWizardWindow::chooseDefaultButton(short buttonSet, int position)
 {
     DefaultButtonValue = short(position * mb::vbDefaultButton2);
@@ -220,26 +208,6 @@ void MsgBoxWizardWindow::chooseDefaultButton(short buttonSet, int position)
     ButtonSetValue = buttonSet;
     ButtonSetName = buttonSetName(buttonSet);
 }
-
-void MsgBoxWizardWindow::Option13_Click() { chooseDefaultButton(mb::vbOKOnly, 0); }
-void MsgBoxWizardWindow::Option12_Click() { chooseDefaultButton(mb::vbOKOnly, 1); }
-void MsgBoxWizardWindow::Option14_Click() { chooseDefaultButton(mb::vbOKCancel, 0); }
-void MsgBoxWizardWindow::Option15_Click() { chooseDefaultButton(mb::vbOKCancel, 1); }
-void MsgBoxWizardWindow::Option16_Click() { chooseDefaultButton(mb::vbOKCancel, 2); }
-void MsgBoxWizardWindow::Option20_Click() { chooseDefaultButton(mb::vbAbortRetryIgnore, 0); }
-void MsgBoxWizardWindow::Option19_Click() { chooseDefaultButton(mb::vbAbortRetryIgnore, 1); }
-void MsgBoxWizardWindow::Option18_Click() { chooseDefaultButton(mb::vbAbortRetryIgnore, 2); }
-void MsgBoxWizardWindow::Option17_Click() { chooseDefaultButton(mb::vbAbortRetryIgnore, 3); }
-void MsgBoxWizardWindow::Option24_Click() { chooseDefaultButton(mb::vbYesNoCancel, 0); }
-void MsgBoxWizardWindow::Option23_Click() { chooseDefaultButton(mb::vbYesNoCancel, 1); }
-void MsgBoxWizardWindow::Option22_Click() { chooseDefaultButton(mb::vbYesNoCancel, 2); }
-void MsgBoxWizardWindow::Option21_Click() { chooseDefaultButton(mb::vbYesNoCancel, 3); }
-void MsgBoxWizardWindow::Option27_Click() { chooseDefaultButton(mb::vbYesNo, 0); }
-void MsgBoxWizardWindow::Option26_Click() { chooseDefaultButton(mb::vbYesNo, 1); }
-void MsgBoxWizardWindow::Option25_Click() { chooseDefaultButton(mb::vbYesNo, 2); }
-void MsgBoxWizardWindow::Option30_Click() { chooseDefaultButton(mb::vbRetryCancel, 0); }
-void MsgBoxWizardWindow::Option29_Click() { chooseDefaultButton(mb::vbRetryCancel, 1); }
-void MsgBoxWizardWindow::Option28_Click() { chooseDefaultButton(mb::vbRetryCancel, 2); }
 
 void MsgBoxWizardWindow::showHelpColumn(bool shown)
 {

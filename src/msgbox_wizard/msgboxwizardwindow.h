@@ -79,30 +79,6 @@ protected:
     void Form_Unload(bool &cancel) override;
 
 private slots:
-    void Option1_Click();
-    void Option2_Click();
-    void Option3_Click();
-    void Option4_Click();
-    void Option5_Click();
-    void Option12_Click();
-    void Option13_Click();
-    void Option14_Click();
-    void Option15_Click();
-    void Option16_Click();
-    void Option17_Click();
-    void Option18_Click();
-    void Option19_Click();
-    void Option20_Click();
-    void Option21_Click();
-    void Option22_Click();
-    void Option23_Click();
-    void Option24_Click();
-    void Option25_Click();
-    void Option26_Click();
-    void Option27_Click();
-    void Option28_Click();
-    void Option29_Click();
-    void Option30_Click();
     void Check1_Click();
     void CommandTest_Click();
     void Commandcopy_Click();

@@ -149,8 +149,7 @@ void AboutTest::designTextsAfterLoad()
     AboutBox &box = aboutBox(which, m_platform);
     box.Show();
     QCOMPARE(box.Caption(), caption);
-    QCOMPARE(box.ui().lblDescription.size(), 1);
-    QCOMPARE(box.ui().lblDescription[0]->Caption(), description);
+    QCOMPARE(box.ui().lblDescription->Caption(), description);
     QCOMPARE(box.ui().lblTitle->Caption(), QStringLiteral("Message box wizard    ") + maker::kWebAddress);
     QCOMPARE(box.ui().lblVersion->Caption(), QStringLiteral("Version 1.0.0"));
     QCOMPARE(box.ui().Label1->Caption(), QString(pelk::authorLine()).replace(QLatin1Char('\r'), QLatin1Char('\n')));
@@ -195,7 +194,7 @@ void AboutTest::layoutFollowsTheTable()
     QVERIFY(title.bottom() < geometryOf(box, "lblVersion").top());
     QCOMPARE(geometryOf(box, "lblVersion"), forms::twipsRect(960, 600, 3885, 225));
     // The description is shown whole.
-    QLabel *text = box.ui().lblDescription[0];
+    QLabel *text = box.ui().lblDescription;
     QVERIFY(text->fontMetrics()
                 .boundingRect(QRect(0, 0, text->width(), 1 << 20), Qt::TextWordWrap, text->text())
                 .height()
@@ -309,7 +308,7 @@ void AboutTest::toolStepsReplaceTheDesignTexts()
     // then its own texts replace the design texts.
     AboutBox &input = AboutBox::instance(AboutBox::Which::InputBoxWizard, m_platform.app, m_platform);
     QVERIFY(!input.IsLoaded());
-    input.ui().lblDescription[0]->setVisible(true);
+    input.ui().lblDescription->setVisible(true);
     QVERIFY(input.IsLoaded());
     QCOMPARE(input.ui().lblVersion->Caption(), QStringLiteral("Version 1.0.0"));
     input.ui().lblTitle->setCaption(QStringLiteral("Pelk Input Box\r") + maker::kWebAddress);

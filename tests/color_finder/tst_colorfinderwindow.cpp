@@ -647,7 +647,7 @@ void ColorFinderWindowTest::aboutBox()
     QVERIFY(about.IsVisible());
     QCOMPARE(about.Caption(), "Pelk About Color Finder");
     QVERIFY(about.ui().lblTitle->Caption().startsWith("Pelk Color finder\n"));
-    QVERIFY(about.ui().lblDescription[0]->isVisibleTo(about.window()));
+    QVERIFY(about.ui().lblDescription->isVisibleTo(about.window()));
     // Modeless: the color finder still works while it is open.
     QTest::mouseClick(ui().RedMin, Qt::LeftButton);
     QCOMPARE(ui().Text1->Text(), "0");

@@ -573,7 +573,7 @@ void InputBoxWizardWindowTest::about()
     QVERIFY(box.IsVisible());
     QCOMPARE(box.Caption(), QStringLiteral("Pelk About Input Box"));
     QCOMPARE(box.ui().lblTitle->text(), QStringLiteral("Pelk Input Box\n") + maker::kWebAddress);
-    QVERIFY(box.ui().lblDescription[0]->isVisibleTo(box.window()));
+    QVERIFY(box.ui().lblDescription->isVisibleTo(box.window()));
     // Opening it again while it is open keeps the one window.
     w.ui().MnuAbout->trigger();
     QCOMPARE(&AboutBox::instance(AboutBox::Which::InputBoxWizard, w.platform.app, w.platform), &box);
