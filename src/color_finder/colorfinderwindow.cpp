@@ -73,25 +73,24 @@ void ColorFinderWindow::releaseControls()
 
 void ColorFinderWindow::connectHandlers(Ui &u)
 {
-    connect(u.UpDown1, &forms::UpDown::Change, this, &ColorFinderWindow::UpDown1_Change);
-    connect(u.UpDown2, &forms::UpDown::Change, this, &ColorFinderWindow::UpDown2_Change);
-    connect(u.UpDown3, &forms::UpDown::Change, this, &ColorFinderWindow::UpDown3_Change);
-    connect(u.UpDown4, &forms::UpDown::Change, this, &ColorFinderWindow::UpDown4_Change);
-    connect(u.UpDown5, &forms::UpDown::Change, this, &ColorFinderWindow::UpDown5_Change);
-    connect(u.UpDown6, &forms::UpDown::Change, this, &ColorFinderWindow::UpDown6_Change);
-    connect(u.RedMax, &forms::CommandButton::Click, this, &ColorFinderWindow::RedMax_Click);
-    connect(u.RedNom, &forms::CommandButton::Click, this, &ColorFinderWindow::RedNom_Click);
-    connect(u.RedMin, &forms::CommandButton::Click, this, &ColorFinderWindow::RedMin_Click);
-    connect(u.GreenMax, &forms::CommandButton::Click, this, &ColorFinderWindow::GreenMax_Click);
-    connect(u.GreenNom, &forms::CommandButton::Click, this, &ColorFinderWindow::GreenNom_Click);
-    connect(u.GreenMin, &forms::CommandButton::Click, this, &ColorFinderWindow::GreenMin_Click);
-    connect(u.BlueMax, &forms::CommandButton::Click, this, &ColorFinderWindow::BlueMax_Click);
-    connect(u.BlueNom, &forms::CommandButton::Click, this, &ColorFinderWindow::BlueNom_Click);
-    connect(u.BlueMin, &forms::CommandButton::Click, this, &ColorFinderWindow::BlueMin_Click);
+    // Each channel's stepper, step size and jump buttons act on that channel.
+    struct ChannelControls {
+        forms::UpDown *stepper, *stepSize;
+        forms::CommandButton *max, *nom, *min;
+    };
+    const ChannelControls perChannel[] = {{u.UpDown1, u.UpDown4, u.RedMax, u.RedNom, u.RedMin},
+                                          {u.UpDown2, u.UpDown5, u.GreenMax, u.GreenNom, u.GreenMin},
+                                          {u.UpDown3, u.UpDown6, u.BlueMax, u.BlueNom, u.BlueMin}};
+    for (int i = 0; i < 3; ++i) {
+        const ChannelControls &c = perChannel[i];
+        connect(c.stepper, &forms::UpDown::Change, this, [this, i] { channelStepped(channel(i)); });
+        connect(c.stepSize, &forms::UpDown::Change, this, [this, i] { stepSizeChanged(channel(i)); });
+        for (const auto &[button, value] : {std::pair{c.max, 255}, std::pair{c.nom, 192}, std::pair{c.min, 0}})
+            connect(button, &forms::CommandButton::Click, this, [this, i, value] { jump(channel(i), value); });
+    }
+    for (forms::MenuItem *format : {u.mnuRGB, u.mnuDecimal, u.mnuHex})
+        connect(format, &forms::MenuItem::Click, this, [this, format] { chooseFormat(format); });
     connect(u.CommandCut, &forms::CommandButton::Click, this, &ColorFinderWindow::CommandCut_Click);
-    connect(u.mnuRGB, &forms::MenuItem::Click, this, &ColorFinderWindow::mnuRGB_Click);
-    connect(u.mnuDecimal, &forms::MenuItem::Click, this, &ColorFinderWindow::mnuDecimal_Click);
-    connect(u.mnuHex, &forms::MenuItem::Click, this, &ColorFinderWindow::mnuHex_Click);
     connect(u.mnuColorBar, &forms::MenuItem::Click, this, &ColorFinderWindow::mnuColorBar_Click);
     connect(u.mnuExit, &forms::MenuItem::Click, this, &ColorFinderWindow::mnuExit_Click);
     connect(u.mnuHelp, &forms::MenuItem::Click, this, &ColorFinderWindow::mnuhelp_Click);
@@ -178,21 +177,6 @@ void ColorFinderWindow::CommandCut_Click()
     m_services.boxes.MsgBox(QStringLiteral("Your ") + name + QStringLiteral(" Color has been copyed to the clipboard.")
                           + QLatin1Char('\r') + QStringLiteral("Minimise this program and paste the Colors into your code."),
                       mb::vbOKOnly + mb::vbInformation, QStringLiteral("Pelk RBG color finder"));
-}
-
-void ColorFinderWindow::mnuRGB_Click()
-{
-    chooseFormat(ui().mnuRGB);
-}
-
-void ColorFinderWindow::mnuDecimal_Click()
-{
-    chooseFormat(ui().mnuDecimal);
-}
-
-void ColorFinderWindow::mnuHex_Click()
-{
-    chooseFormat(ui().mnuHex);
 }
 
 void ColorFinderWindow::chooseFormat(forms::MenuItem *item)

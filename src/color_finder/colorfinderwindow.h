@@ -82,26 +82,8 @@ private:
     std::array<Channel, 3> channels();
     Channel channel(int index) { return channels()[index]; }
 
-private slots:
-    void UpDown1_Change() { channelStepped(channel(0)); }
-    void UpDown2_Change() { channelStepped(channel(1)); }
-    void UpDown3_Change() { channelStepped(channel(2)); }
-    void UpDown4_Change() { stepSizeChanged(channel(0)); }
-    void UpDown5_Change() { stepSizeChanged(channel(1)); }
-    void UpDown6_Change() { stepSizeChanged(channel(2)); }
-    void RedMax_Click() { jump(channel(0), 255); }
-    void RedNom_Click() { jump(channel(0), 192); }
-    void RedMin_Click() { jump(channel(0), 0); }
-    void GreenMax_Click() { jump(channel(1), 255); }
-    void GreenNom_Click() { jump(channel(1), 192); }
-    void GreenMin_Click() { jump(channel(1), 0); }
-    void BlueMax_Click() { jump(channel(2), 255); }
-    void BlueNom_Click() { jump(channel(2), 192); }
-    void BlueMin_Click() { jump(channel(2), 0); }
+private:
     void CommandCut_Click();
-    void mnuRGB_Click();
-    void mnuDecimal_Click();
-    void mnuHex_Click();
     void mnuColorBar_Click();
     void mnuExit_Click();
     void mnuhelp_Click();

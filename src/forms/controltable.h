@@ -140,7 +140,6 @@ public:
 
     QObject *object(const char *name) const { return m_byName.value(QLatin1String(name)); }
     const QHash<QString, QObject *> &all() const { return m_byName; }
-    QString windowName() const { return m_window; }
 
 private:
     friend Controls build(FormWindow *window, const FormDesign &design);

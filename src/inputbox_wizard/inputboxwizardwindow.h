@@ -65,7 +65,7 @@ protected:
     void Form_Load() override;
     void Form_Unload(bool &cancel) override;
 
-private slots:
+private:
     void CommandTest_Click();
     void Command2_Click();
     void CommandExit_Click();

@@ -78,7 +78,7 @@ protected:
     void Form_Load() override;
     void Form_Unload(bool &cancel) override;
 
-private slots:
+private:
     void Check1_Click();
     void CommandTest_Click();
     void Commandcopy_Click();

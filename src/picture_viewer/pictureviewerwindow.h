@@ -65,7 +65,7 @@ protected:
     void Form_Load() override;
     void Form_Unload(bool &cancel) override;
 
-private slots:
+private:
     void Drive1_Change();
     void Dir1_Change();
     void Dir1_Click();
