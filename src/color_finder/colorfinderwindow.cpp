@@ -175,8 +175,8 @@ void ColorFinderWindow::CommandCut_Click()
         name = formatName(format);
     }
     m_services.boxes.MsgBox(QStringLiteral("Your ") + name + QStringLiteral(" Color has been copyed to the clipboard.")
-                          + QLatin1Char('\r') + QStringLiteral("Minimise this program and paste the Colors into your code."),
-                      mb::vbOKOnly + mb::vbInformation, QStringLiteral("Pelk RBG color finder"));
+                                + QLatin1Char('\r') + QStringLiteral("Minimise this program and paste the Colors into your code."),
+                            mb::vbOKOnly + mb::vbInformation, QStringLiteral("Pelk RBG color finder"));
 }
 
 void ColorFinderWindow::chooseFormat(forms::MenuItem *item)

@@ -254,8 +254,8 @@ void MsgBoxWizardWindow::resolveOptions()
 void MsgBoxWizardWindow::showTooLong()
 {
     m_services.boxes.MsgBox(QStringLiteral("You Have Exceeded the maximum number of charters allowed") + kCR
-                          + QStringLiteral("they are 14 lines of 58 charters of approximately 840 charters."),
-                      mb::vbInformation + mb::vbMsgBoxHelpButton, QString(), app().HelpFile, 5);
+                                + QStringLiteral("they are 14 lines of 58 charters of approximately 840 charters."),
+                            mb::vbInformation + mb::vbMsgBoxHelpButton, QString(), app().HelpFile, 5);
 }
 
 void MsgBoxWizardWindow::CommandTest_Click()
@@ -304,14 +304,14 @@ void MsgBoxWizardWindow::Commandcopy_Click()
     m_services.clipboard.ClipboardSetText(u.Check3->Value() == 1 ? MinimalCode : NamedCode);
     if (help) {
         m_services.boxes.MsgBox(QStringLiteral("Your message box has been copyed to the clipboard.") + kCR
-                              + QStringLiteral("App.HelpFile As Help file and ") + context
-                              + QStringLiteral(" As Context Number") + kCR
-                              + QStringLiteral("Minimise this program and paste the msgbox into your code."),
-                          mb::vbInformation, QStringLiteral("Message box formater"));
+                                    + QStringLiteral("App.HelpFile As Help file and ") + context
+                                    + QStringLiteral(" As Context Number") + kCR
+                                    + QStringLiteral("Minimise this program and paste the msgbox into your code."),
+                                mb::vbInformation, QStringLiteral("Message box formater"));
     } else {
         m_services.boxes.MsgBox(QStringLiteral("Your message box has been copped to the clipboard.") + kCR
-                              + QStringLiteral("Minimize this program and paste the msgbox into your code."),
-                          mb::vbInformation, QStringLiteral("Message box formatter"));
+                                    + QStringLiteral("Minimize this program and paste the msgbox into your code."),
+                                mb::vbInformation, QStringLiteral("Message box formatter"));
     }
     MinimalCode.clear();
     NamedCode.clear();

@@ -290,16 +290,16 @@ void PictureViewerWindow::Command1_Click()
     m_services.clipboard.ClipboardClear();
     m_services.clipboard.ClipboardSetText(selectedFullPath());
     m_services.boxes.MsgBox(QStringLiteral("Your Path has been copped to the clipboard.\r"
-                                     "Minimize this program and paste into your code."),
-                      mb::vbOKOnly + mb::vbInformation, QStringLiteral("Picture Viewer"));
+                                           "Minimize this program and paste into your code."),
+                            mb::vbOKOnly + mb::vbInformation, QStringLiteral("Picture Viewer"));
 }
 
 void PictureViewerWindow::mnuhelp_Click()
 {
     m_services.boxes.MsgBox(QStringLiteral("The Only Help available for this is context help. To Get help, click on the ? "
-                                     "in the menu bar, then place the question mark over the item you want to know "
-                                     "about."),
-                      mb::vbOKOnly + mb::vbInformation, QStringLiteral("Pelk Picture Viewer Quick Help"));
+                                           "in the menu bar, then place the question mark over the item you want to know "
+                                           "about."),
+                            mb::vbOKOnly + mb::vbInformation, QStringLiteral("Pelk Picture Viewer Quick Help"));
 }
 
 void PictureViewerWindow::mnuContextHelp_Click()
@@ -310,7 +310,7 @@ void PictureViewerWindow::mnuContextHelp_Click()
 void PictureViewerWindow::mnuAbout_Click()
 {
     m_services.boxes.MsgBox(QStringLiteral("Programed by ") + maker::kAuthorName + QStringLiteral(" December 25th 1997"),
-                      mb::vbOKOnly, QStringLiteral("Pelk Picture Viewer About"));
+                            mb::vbOKOnly, QStringLiteral("Pelk Picture Viewer About"));
 }
 
 void PictureViewerWindow::mnuExit_Click()
