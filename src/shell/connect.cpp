@@ -7,6 +7,8 @@
 
 #include <QLoggingCategory>
 
+#include <stdexcept>
+#include <string>
 #include <type_traits>
 
 namespace pelk {
@@ -129,6 +131,12 @@ forms::Form *Connect::toolWindow(int tool) const
 
 // --- Show and Hide ----------------------------------------------------------
 
+void Connect::requireTool(int tool)
+{
+    if (tool < 0 || tool >= kToolCount)
+        throw std::out_of_range("Connect: no tool " + std::to_string(tool));
+}
+
 forms::Form &Connect::windowObject(int tool)
 {
     std::unique_ptr<forms::Form> &window = m_tools[tool].window;
@@ -142,6 +150,7 @@ forms::Form &Connect::windowObject(int tool)
 
 void Connect::Show(int tool)
 {
+    requireTool(tool);
     skipOnFailure("creating the window", [&] { windowObject(tool); });
     if (kTools[tool].handHost) {
         skipOnFailure("handing the host to the window", [&] {
@@ -160,6 +169,7 @@ void Connect::Show(int tool)
 
 void Connect::Hide(int tool)
 {
+    requireTool(tool);
     FormDisplayed = false;
     skipOnFailure("hiding the window", [&] { windowObject(tool).Hide(); });
 }

@@ -29,7 +29,8 @@ public:
     std::shared_ptr<hostsdk::VBE> VBInstance;
 
     // Shows a tool's window, creating it on first use; hides it. A step that
-    // fails is skipped, so the next one still runs.
+    // fails is skipped, so the next one still runs. A tool outside the table
+    // throws std::out_of_range.
     void Show(int tool);
     void Hide(int tool);
 
@@ -58,6 +59,7 @@ private:
         std::unique_ptr<forms::Form> window;
     };
 
+    static void requireTool(int tool);
     forms::Form &windowObject(int tool);
     void subscribe(int tool, hostsdk::CommandBarEventsPtr source);
     void showIfDisplayedOnConnect();

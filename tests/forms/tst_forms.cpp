@@ -125,8 +125,10 @@ protected:
     void createControls(FormWindow *window) override
     {
         controls = build(window, m_design);
-        connect(controls.get<CommandButton>("Command1"), &CommandButton::Click, this, &TableForm::command1_Click);
-        connect(controls.get<Timer>("Timer1"), &Timer::Timer_, this, &TableForm::Timer1_Timer);
+        if (controls.object("Command1"))
+            connect(controls.get<CommandButton>("Command1"), &CommandButton::Click, this, &TableForm::command1_Click);
+        if (controls.object("Timer1"))
+            connect(controls.get<Timer>("Timer1"), &Timer::Timer_, this, &TableForm::Timer1_Timer);
     }
     void releaseControls() override {}
 
@@ -169,6 +171,7 @@ private slots:
     void imageBoxTakesArrivingPictures();
 
     void builtAsTheDesign();
+    void firstTabStopLeadsToTheSecond();
     void helpNumbers_data();
     void helpNumbers();
     void eventsReachTheirHandlers();
@@ -692,6 +695,21 @@ void FormsTest::eventsReachTheirHandlers()
     QTest::mouseClick(form.controls.get<CommandButton>("Command1"), Qt::LeftButton);
     QCOMPARE(form.clicks, 1);
     QTRY_COMPARE(form.ticks, 1);
+}
+
+// Tab from the first stop goes to the second, also where a control that
+// takes the focus without a tab index was made after the first.
+void FormsTest::firstTabStopLeadsToTheSecond()
+{
+    static const Control rows[] = {
+        {"Second", Kind::TextBox, "", "", "", 0, 0, 900, 285, 1, 0},
+        {"First", Kind::TextBox, "", "", "", 0, 300, 900, 285, 0, 0},
+        {"Loose", Kind::TextBox, "", "", "", 0, 600, 900, 285, -1, 0},
+    };
+    FakeServices platform;
+    TableForm form(platform, {"frmTabs", "Tabs", 1500, 1000, HelpNumber::Context, rows, {}});
+    form.Load();
+    QCOMPARE(form.controls.get<TextBox>("First")->nextInFocusChain(), form.controls.get<TextBox>("Second"));
 }
 
 void FormsTest::designFaultsAreThrown_data()

@@ -291,6 +291,33 @@ private slots:
         QCOMPARE(visibleFormWindows(), 1);
     }
 
+    void toolIndexOutsideTheTable_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::newRow("before the first") << -1;
+        QTest::newRow("after the last") << 4;
+        QTest::newRow("far beyond") << 1000;
+    }
+    void toolIndexOutsideTheTable()
+    {
+        QFETCH(int, tool);
+        auto connect = connected(hostsdk::ext_cm_AfterStartup);
+        QVERIFY(!connect->toolWindow(tool));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, connect->Show(tool));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, connect->Hide(tool));
+        QVERIFY(!connect->FormDisplayed);
+        QCOMPARE(visibleTools(*connect), QStringList());
+    }
+
+    // Connected again, each entry's click sink is subscribed once: the
+    // source it had before lets it go.
+    void subscribedOnceWhenConnectedAgain()
+    {
+        auto connect = connected(hostsdk::ext_cm_AfterStartup);
+        connect->OnConnection(host, hostsdk::ext_cm_AfterStartup, nullptr, custom);
+        QCOMPARE(host->advisedSinks(), 4);
+    }
+
     void hideBeforeShowLeavesWindowHidden()
     {
         auto connect = connected(hostsdk::ext_cm_AfterStartup);
