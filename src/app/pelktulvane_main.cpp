@@ -1,6 +1,7 @@
 // pelktulvane started by hand: enters the add-in in the host's add-in list,
-// registers its class, opens no window and ends. --help and --version only
-// print; they register nothing.
+// registers its class, opens no window and ends; exit status 1, with what
+// could not be written and why on standard error, when either write failed.
+// --help and --version only print; they register nothing.
 #include "desktop/desktopservices.h"
 #include "platform/commandline.h"
 #include "storage/paths.h"
@@ -9,6 +10,7 @@
 
 #include <QCoreApplication>
 
+#include <utility>
 
 int main(int argc, char **argv)
 {
@@ -25,9 +27,20 @@ int main(int argc, char **argv)
 
     const QString folder = QCoreApplication::applicationDirPath();
     pelk::DesktopServices services(folder);
-    // Neither write is looked at: the program ends as it always has.
-    (void)pelk::AddIn::Main(services);
-    (void)pelk::registration::RegisterServer(
+    // Started as a program, the two writes are all it does: a failure is
+    // said and shows in the exit status. (The host loading the add-in does
+    // not look, so the add-in loads all the same.)
+    const pelk::Status listed = pelk::AddIn::Main(services);
+    const pelk::Status registered = pelk::registration::RegisterServer(
         services, pelk::paths::privateLibraryFile(folder, QLatin1String(pelk::registration::kModuleFileName)));
-    return 0;
+    const std::pair<const char *, const pelk::Status *> writes[] = {{"the add-in list", &listed},
+                                                                    {"the class registration", &registered}};
+    int exitCode = 0;
+    for (const auto &[what, written] : writes) {
+        if (*written)
+            continue;
+        err << "pelktulvane: " << what << " could not be written: " << written->error().description() << Qt::endl;
+        exitCode = 1;
+    }
+    return exitCode;
 }

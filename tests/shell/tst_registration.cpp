@@ -12,6 +12,9 @@
 #include <QPluginLoader>
 #include <QProcess>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace pelk;
 
 namespace {
@@ -147,6 +150,50 @@ private slots:
             QVERIFY2(keys.contains(QLatin1String(key)), key);
         platform.profileWriteError = Error(errPermissionDenied);
         QVERIFY(!registration::RegisterServer(platform, QStringLiteral("/m/libpelktulvane.so")));
+    }
+
+    // Started by hand, a write that fails is said, with the file and why,
+    // and the exit status shows it; the files stay as they were.
+    void startedByHandReportsAFailedWrite_data()
+    {
+        QTest::addColumn<QString>("file");  // vbaddin.ini or classes.ini
+        QTest::addColumn<QString>("fault"); // what stands in its place
+        for (const char *file : {"vbaddin.ini", "classes.ini"}) {
+            QTest::addRow("%s a pipe", file) << file << "pipe";
+            QTest::addRow("%s a link loop", file) << file << "loop";
+            QTest::addRow("%s a folder", file) << file << "folder";
+        }
+    }
+    void startedByHandReportsAFailedWrite()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, fault);
+        const QString path = paths::userFolder() + QLatin1Char('/') + file;
+        const QByteArray name = QFile::encodeName(path);
+        if (fault == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        else if (fault == QLatin1String("loop"))
+            QCOMPARE(::symlink(name.constData(), name.constData()), 0);
+        else
+            QVERIFY(QDir().mkpath(path));
+        const QString other = paths::userFolder()
+            + (file == QLatin1String("vbaddin.ini") ? QStringLiteral("/classes.ini") : QStringLiteral("/vbaddin.ini"));
+
+        QProcess program;
+        program.start(binDir() + QStringLiteral("/pelktulvane"), {});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        const QString said = QString::fromLocal8Bit(program.readAllStandardError());
+        QVERIFY2(said.startsWith(QStringLiteral("pelktulvane: ")) && said.contains(path), qPrintable(said));
+        QCOMPARE(said.count(QLatin1Char('\n')), 1);
+        // The file in the way is as it was; the other one was written.
+        struct stat info {};
+        QCOMPARE(::lstat(name.constData(), &info), 0);
+        QVERIFY(fault == QLatin1String("pipe") ? S_ISFIFO(info.st_mode)
+                : fault == QLatin1String("loop") ? S_ISLNK(info.st_mode)
+                                                 : S_ISDIR(info.st_mode));
+        QVERIFY(QFileInfo(other).isFile());
     }
 
     void startedByHand()
