@@ -9,6 +9,7 @@
 #include "filesizelimit.h"
 #include "testmain.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -51,6 +52,7 @@ private slots:
     void unreadableStoreIsNotOverwritten_data();
     void unreadableStoreIsNotOverwritten();
     void linkedStoreStaysALink();
+    void killedSaveLeavesNothing();
 
 private:
     QString m_file;
@@ -412,6 +414,54 @@ void SettingsStoreTest::linkedStoreStaysALink()
     QCOMPARE(readBytes(target), QByteArray("[Color]\nGreen=20\nRed=10\n"));
     QCOMPARE(platform.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QString()), QStringLiteral("10"));
     QFile::remove(m_file);
+}
+
+// A save killed midway leaves no file behind that outlives the next save:
+// its file has no name while it is written, and a named one nobody holds
+// any more (a save killed between naming and renaming) goes with the next
+// save. A file a running writer holds, one made a moment ago and the user's
+// own files stay.
+void SettingsStoreTest::killedSaveLeavesNothing()
+{
+    DesktopServices platform(QStringLiteral("/opt/pelk"));
+    QVERIFY(platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("1")).ok());
+    const QString folder = QFileInfo(paths::settingsFile(app)).absolutePath();
+    const auto make = [&](const QString &name, qint64 secondsAgo) {
+        QFile file(folder + QLatin1Char('/') + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write("half written"), 12);
+        QVERIFY(file.flush());
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-secondsAgo), QFileDevice::FileModificationTime));
+    };
+    make(QStringLiteral("Pelk Tulvane.ini.pelk-tmp.abandoned"), 60);
+    make(QStringLiteral("Pelk Tulvane.ini.pelk-tmp.held"), 60);
+    make(QStringLiteral("Pelk Tulvane.ini.pelk-tmp.justmade"), 0);
+    make(QStringLiteral("Pelk Tulvane.ini.bak"), 60);
+
+    QProcess holder;
+    holder.start(QStringLiteral(SETTINGS_WRITER),
+                 {QStringLiteral("--hold"), folder + QStringLiteral("/Pelk Tulvane.ini.pelk-tmp.held")});
+    QVERIFY(holder.waitForReadyRead(30000));
+    QCOMPARE(holder.readAllStandardOutput(), QByteArray("held\n"));
+    const auto stopHolder = qScopeGuard([&] {
+        holder.kill();
+        holder.waitForFinished();
+    });
+
+    QProcess writer;
+    writer.start(QStringLiteral(SETTINGS_WRITER), {QStringLiteral("--forever"), QString::number(32 * 1024 * 1024)});
+    QVERIFY(writer.waitForStarted());
+    QTest::qWait(1500); // well into its writes
+    writer.kill();
+    QVERIFY(writer.waitForFinished());
+
+    QVERIFY(platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("2")).ok());
+    QCOMPARE(platform.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QString()), QStringLiteral("2"));
+    const QStringList left =
+        QDir(folder).entryList({QStringLiteral("Pelk Tulvane.ini*")}, QDir::Files | QDir::Hidden, QDir::Name);
+    QVERIFY2(left == (QStringList{"Pelk Tulvane.ini", "Pelk Tulvane.ini.bak", "Pelk Tulvane.ini.pelk-tmp.held",
+                                  "Pelk Tulvane.ini.pelk-tmp.justmade"}),
+             qPrintable(left.join(QStringLiteral(", "))));
 }
 
 PELK_TEST_MAIN(SettingsStoreTest)
