@@ -68,7 +68,7 @@ void fitCaption(QAbstractButton *button, bool exclusive, int right)
 } // namespace
 
 MsgBoxWizardWindow::MsgBoxWizardWindow(const Services &services, QObject *parent)
-    : forms::Form(services.app, services.help, parent), m_services(services), CommonDialog1(services.dialogs) {}
+    : forms::Form(services.app, services.help, parent), CommonDialog1(services.dialogs), m_services(services) {}
 
 MsgBoxWizardWindow::~MsgBoxWizardWindow() = default;
 

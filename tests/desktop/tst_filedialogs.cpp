@@ -165,7 +165,7 @@ void FileDialogsTest::saveReturnsTheChosenPath()
         proposed = shown->selectedFiles().value(0);
         static_cast<QDialog *>(shown)->accept(); // as the Save button does
     });
-    dialog.ShowSave();
+    QVERIFY(dialog.ShowSave().ok());
     QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("Untitled"));
     QCOMPARE(QDir(QFileInfo(dialog.FileName).absolutePath()).canonicalPath(), QDir(dir.path()).canonicalPath());
     QCOMPARE(QFileInfo(dialog.FileName).fileName(), QStringLiteral("Untitled"));
@@ -177,7 +177,7 @@ void FileDialogsTest::saveReturnsTheChosenPath()
     existing.close();
     dialog.FileName = existing.fileName();
     whenModalShows<QFileDialog>([](QFileDialog *shown) { static_cast<QDialog *>(shown)->accept(); });
-    dialog.ShowSave();
+    QVERIFY(dialog.ShowSave().ok());
     QCOMPARE(dialog.FileTitle, QStringLiteral("Greeting.txt"));
     QVERIFY(!QApplication::activeModalWidget());
 }
@@ -242,7 +242,7 @@ void FileDialogsTest::colorDialogReturnsTheColorNumber()
         shown->setCurrentColor(QColor(1, 2, 3));
         shown->accept();
     });
-    dialog.ShowColor();
+    QVERIFY(dialog.ShowColor().ok());
     QCOMPARE(dialog.Color, quint32(1 + 2 * 256 + 3 * 65536));
 
     whenModalShows<QColorDialog>([](QColorDialog *shown) { shown->reject(); });

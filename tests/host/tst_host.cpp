@@ -422,9 +422,9 @@ private slots:
     {
         DesktopServices realPlatform(qEnvironmentVariable("PELK_BIN_DIR"));
         writeFile(addInList(), "[Add-Ins32]\nOther.Connect=0\n");
-        AddIn::Main(realPlatform);
-        registration::RegisterServer(realPlatform, qEnvironmentVariable("PELK_BIN_DIR") + "/libpelktulvane.so");
-        markForStartup(platform, QStringLiteral("PelkTulvane.Connect"), true);
+        QVERIFY(AddIn::Main(realPlatform).ok());
+        QVERIFY(registration::RegisterServer(realPlatform, qEnvironmentVariable("PELK_BIN_DIR") + "/libpelktulvane.so").ok());
+        QVERIFY(markForStartup(platform, QStringLiteral("PelkTulvane.Connect"), true).ok());
         const QStringList captions{"Pelk MsgBox Wizard", "Pelk Input Box Wizard", "Pelk Color Finder",
                                    "Pelk Picture Viewer"};
 
@@ -475,7 +475,7 @@ private slots:
     void realModuleWithoutAddInsBar()
     {
         DesktopServices realPlatform(qEnvironmentVariable("PELK_BIN_DIR"));
-        registration::RegisterServer(realPlatform, qEnvironmentVariable("PELK_BIN_DIR") + "/libpelktulvane.so");
+        QVERIFY(registration::RegisterServer(realPlatform, qEnvironmentVariable("PELK_BIN_DIR") + "/libpelktulvane.so").ok());
         options.noAddInsBar = true;
         options.connectCommandLine << QStringLiteral("PelkTulvane.Connect");
         ModalAnswerer answerer;

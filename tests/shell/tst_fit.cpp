@@ -145,7 +145,7 @@ private slots:
         file.close();
         FakeServices platform;
         PictureViewerWindow viewer(platform.services());
-        viewer.ui().Dir1->setPath(pictures);
+        QVERIFY(viewer.ui().Dir1->setPath(pictures).ok());
         check(viewer);
         viewer.ui().mnuPathFinder->trigger();
         check(viewer);

@@ -71,8 +71,9 @@ private slots:
     void mainWritesTheAddInListKey()
     {
         FakeServices platform;
-        platform.profileWriteError = Error(errPermissionDenied); // a failed write is not looked at
-        AddIn::Main(platform);
+        // A failed write is handed back to the caller; Main shows nothing.
+        platform.profileWriteError = Error(errPermissionDenied);
+        QCOMPARE(AddIn::Main(platform).error().number(), int(errPermissionDenied));
         QCOMPARE(platform.profileWrites.size(), 1);
         const FakeIniWriter::ProfileWrite &write = platform.profileWrites[0];
         QCOMPARE(write.section, QByteArray("Add-Ins32"));
@@ -100,8 +101,8 @@ private slots:
         if (!before.isNull())
             writeAll(addInList(), before);
         DesktopServices platform(binDir());
-        AddIn::Main(platform);
-        AddIn::Main(platform); // a second start
+        QVERIFY(AddIn::Main(platform).ok());
+        QVERIFY(AddIn::Main(platform).ok()); // a second start
         const QByteArray after = readAll(addInList());
         QCOMPARE(keyCount(after), 1);
         const auto section = host::iniSection(after, QStringLiteral("Add-Ins32"));

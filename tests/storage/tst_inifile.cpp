@@ -309,7 +309,7 @@ void IniFileTest::writesTheFile()
     const QString path = dir.filePath("vbaddin.ini");
     if (before != "<none>")
         QVERIFY(writeBytes(path, before));
-    ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", "0");
+    QVERIFY(ini::writeProfileString(path, "Add-Ins32", "PelkTulvane.Connect", "0").ok());
     QCOMPARE(readBytes(path), after);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"vbaddin.ini"});
 }
@@ -360,7 +360,7 @@ void IniFileTest::keepsPermissions()
     QVERIFY(writeBytes(path, "[S]\nK=1\n"));
     const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
     QVERIFY(QFile::setPermissions(path, ownerOnly));
-    ini::writeProfileString(path, "S", "K", "2");
+    QVERIFY(ini::writeProfileString(path, "S", "K", "2").ok());
     QCOMPARE(readBytes(path), QByteArray("[S]\nK=2\n"));
     QCOMPARE(QFile::permissions(path) & 0x7777, ownerOnly | QFile::ReadUser | QFile::WriteUser);
 }
@@ -432,7 +432,7 @@ void IniFileTest::bareNameMeansTheSystemFolder()
     qputenv("PELKTULVANE_HOME", folder.toUtf8());
     DesktopServices platform(QStringLiteral("/opt/pelk"));
     for (int run = 0; run < 3; ++run)
-        platform.writeKey("Add-Ins32", "PelkTulvane.Connect", "0", "vbaddin.ini");
+        QVERIFY(platform.writeKey("Add-Ins32", "PelkTulvane.Connect", "0", "vbaddin.ini").ok());
     QCOMPARE(readBytes(folder + "/vbaddin.ini"), QByteArray("[Add-Ins32]\r\nPelkTulvane.Connect=0\r\n"));
 
     // A path names its own folder, which is not created.
@@ -455,7 +455,7 @@ void IniFileTest::linkedFileStaysALink()
     const QString link = dir.filePath("vbaddin.ini");
     QVERIFY(writeBytes(target, "[Add-Ins32]\r\nOther.Connect=0\r\n"));
     QVERIFY(QFile::link("real.ini", link)); // relative, as dotfile managers make them
-    ini::writeProfileString(link, "Add-Ins32", "PelkTulvane.Connect", "0");
+    QVERIFY(ini::writeProfileString(link, "Add-Ins32", "PelkTulvane.Connect", "0").ok());
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(readBytes(target), QByteArray("[Add-Ins32]\r\nOther.Connect=0\r\nPelkTulvane.Connect=0\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), (QStringList{"real.ini", "vbaddin.ini"}));

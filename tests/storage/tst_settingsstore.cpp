@@ -102,8 +102,8 @@ void SettingsStoreTest::valuesComeBackAsSaved()
     QFETCH(QString, value);
 
     DesktopServices writer(QStringLiteral("/opt/pelk"));
-    writer.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), value);
-    writer.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Green"), QStringLiteral("after"));
+    QVERIFY(writer.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), value).ok());
+    QVERIFY(writer.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Green"), QStringLiteral("after")).ok());
 
     DesktopServices reader(QStringLiteral("/opt/pelk"));
     QCOMPARE(reader.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("default")), value);
@@ -141,8 +141,8 @@ void SettingsStoreTest::namesKeepTheirValuesApart()
 
     DesktopServices platform(QStringLiteral("/opt/pelk"));
     const QString value = section + QLatin1Char('|') + key;
-    platform.SaveSetting(app, section, key, value);
-    platform.SaveSetting(app, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("plain"));
+    QVERIFY(platform.SaveSetting(app, section, key, value).ok());
+    QVERIFY(platform.SaveSetting(app, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("plain")).ok());
 
     DesktopServices reader(QStringLiteral("/opt/pelk"));
     QCOMPARE(reader.GetSetting(app, section, key, QString()), value);
@@ -173,15 +173,15 @@ void SettingsStoreTest::missingKeyGivesTheDefault()
     QFETCH(QString, defaultValue);
 
     DesktopServices platform(QStringLiteral("/opt/pelk"));
-    platform.SaveSetting(app, QStringLiteral("Settings"), QStringLiteral("Other"), QStringLiteral("x"));
+    QVERIFY(platform.SaveSetting(app, QStringLiteral("Settings"), QStringLiteral("Other"), QStringLiteral("x")).ok());
     QCOMPARE(platform.GetSetting(app, section, key, defaultValue), defaultValue);
 }
 
 void SettingsStoreTest::namesIgnoreCase()
 {
     DesktopServices platform(QStringLiteral("/opt/pelk"));
-    platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("10"));
-    platform.SaveSetting(app, QStringLiteral("COLOR"), QStringLiteral("red"), QStringLiteral("20"));
+    QVERIFY(platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("10")).ok());
+    QVERIFY(platform.SaveSetting(app, QStringLiteral("COLOR"), QStringLiteral("red"), QStringLiteral("20")).ok());
     QCOMPARE(platform.GetSetting(app, QStringLiteral("color"), QStringLiteral("RED"), QString()), QStringLiteral("20"));
     QCOMPARE(readBytes(m_file).count("ed="), 1);
 }
@@ -205,10 +205,10 @@ void SettingsStoreTest::unchangedValueIsNotRewritten()
     QFETCH(QString, value);
     QFETCH(bool, rewritten);
 
-    settings::setValue(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("10"));
+    QVERIFY(settings::setValue(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("10")).ok());
     struct stat before {};
     QCOMPARE(::stat(QFile::encodeName(m_file).constData(), &before), 0);
-    settings::setValue(app, QStringLiteral("Color"), key, value);
+    QVERIFY(settings::setValue(app, QStringLiteral("Color"), key, value).ok());
     struct stat after {};
     QCOMPARE(::stat(QFile::encodeName(m_file).constData(), &after), 0);
     // A write replaces the file, so it has a new inode.
@@ -219,9 +219,9 @@ void SettingsStoreTest::unchangedValueIsNotRewritten()
 void SettingsStoreTest::oneFilePerApplication()
 {
     DesktopServices platform(QStringLiteral("/opt/pelk"));
-    platform.SaveSetting(app, QStringLiteral("Settings"), QStringLiteral("Format"), QStringLiteral("B"));
-    platform.SaveSetting(QStringLiteral("Other App"), QStringLiteral("Settings"), QStringLiteral("Format"),
-                         QStringLiteral("C"));
+    QVERIFY(platform.SaveSetting(app, QStringLiteral("Settings"), QStringLiteral("Format"), QStringLiteral("B")).ok());
+    QVERIFY(platform.SaveSetting(QStringLiteral("Other App"), QStringLiteral("Settings"), QStringLiteral("Format"),
+                         QStringLiteral("C")).ok());
     QCOMPARE(platform.GetSetting(app, QStringLiteral("Settings"), QStringLiteral("Format"), QString()),
              QStringLiteral("B"));
     QCOMPARE(readBytes(m_file), QByteArray("[Settings]\nFormat=B\n"));
@@ -274,7 +274,7 @@ void SettingsStoreTest::savingOverNonsenseKeepsGoodKeys()
 {
     QVERIFY(writeBytes(m_file, bytesOf("\x00junk\n[Color]\nRed=1\nnonsense\n[Settings]\nFormat=C\n")));
     DesktopServices platform(QStringLiteral("/opt/pelk"));
-    platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Green"), QStringLiteral("2"));
+    QVERIFY(platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Green"), QStringLiteral("2")).ok());
 
     DesktopServices reader(QStringLiteral("/opt/pelk"));
     QCOMPARE(reader.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QString()), QStringLiteral("1"));
@@ -286,7 +286,7 @@ void SettingsStoreTest::savingOverNonsenseKeepsGoodKeys()
 void SettingsStoreTest::savedValueSurvivesAKill()
 {
     DesktopServices platform(QStringLiteral("/opt/pelk"));
-    platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Blue"), QStringLiteral("3"));
+    QVERIFY(platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Blue"), QStringLiteral("3")).ok());
 
     for (const QString &value : {QStringLiteral("1"), QStringLiteral(" a, \"b\" ")}) {
         QProcess writer;
@@ -325,7 +325,7 @@ void SettingsStoreTest::processesSavingAtOnceLoseNothing()
 void SettingsStoreTest::fullDiskLeavesTheFile()
 {
     DesktopServices platform(QStringLiteral("/opt/pelk"));
-    platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("10"));
+    QVERIFY(platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("10")).ok());
     const QByteArray before = readBytes(m_file);
     {
         const FileSizeLimit limit(before.size() + 100);
@@ -342,7 +342,7 @@ void SettingsStoreTest::fullDiskLeavesTheFile()
              QStringLiteral("none"));
 
     // The failed value is not written by the next save either.
-    platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("11"));
+    QVERIFY(platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("11")).ok());
     QCOMPARE(readBytes(m_file), QByteArray("[Color]\nRed=11\n"));
 }
 
@@ -409,7 +409,7 @@ void SettingsStoreTest::linkedStoreStaysALink()
     QVERIFY(QFile::link(target, m_file));
 
     DesktopServices platform(QStringLiteral("/opt/pelk"));
-    platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Green"), QStringLiteral("20"));
+    QVERIFY(platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Green"), QStringLiteral("20")).ok());
     QVERIFY(QFileInfo(m_file).isSymLink());
     QCOMPARE(readBytes(target), QByteArray("[Color]\nGreen=20\nRed=10\n"));
     QCOMPARE(platform.GetSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QString()), QStringLiteral("10"));
