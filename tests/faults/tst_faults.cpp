@@ -177,8 +177,8 @@ private slots:
         full.becomeUserFolder();
 
         DesktopServices platform(QStringLiteral("/opt/pelk"));
-        platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("10"));
-        platform.writeKey("Add-Ins32", "Other.Connect", "0", "vbaddin.ini");
+        QVERIFY(platform.SaveSetting(app, QStringLiteral("Color"), QStringLiteral("Red"), QStringLiteral("10")).ok());
+        QVERIFY(platform.writeKey("Add-Ins32", "Other.Connect", "0", "vbaddin.ini").ok());
         const QByteArray store = readBytes(paths::settingsFile(app));
         const QByteArray list = readBytes(full.path() + QStringLiteral("/vbaddin.ini"));
         QVERIFY(full.fill());

@@ -59,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!store.open(QIODevice::WriteOnly | QIODevice::Truncate) || store.write(file) != file.size())
             std::abort();
     }
-    settings::setValue(kApp, section, key, value);
+    const Status saved = settings::setValue(kApp, section, key, value);
+    FUZZ_CHECK(saved.ok(), saved.ok() ? QString() : saved.error().description());
     QFile store(path);
     if (!store.open(QIODevice::ReadOnly))
         std::abort();

@@ -75,7 +75,7 @@ class TestPictureViewer : public QObject {
     void tick() { emit ui().Timer1->Timer_(); }
     QString shown() { return ui().Image1->picture().path; }
 
-    void openFolder(const QString &folder) { ui().Dir1->setPath(folder); }
+    void openFolder(const QString &folder) { QVERIFY(ui().Dir1->setPath(folder).ok()); }
 
     void clickDirItem(const QString &text)
     {
@@ -254,9 +254,9 @@ private slots:
         touch(folder + "/c.gif", "not a picture");
         openFolder(folder);
         QCOMPARE(shown(), folder + "/a.bmp");
-        ui().File1->setListIndex(1);
+        QVERIFY(ui().File1->setListIndex(1).ok());
         QCOMPARE(shown(), folder + "/a.bmp");
-        ui().File1->setListIndex(2);
+        QVERIFY(ui().File1->setListIndex(2).ok());
         QCOMPARE(shown(), folder + "/a.bmp");
         QVERIFY(m_platform->msgBoxes.isEmpty());
     }
@@ -283,7 +283,7 @@ private slots:
     void scanWithNothingSelectedDoesNothing()
     {
         openFolder(pictureFolder());
-        ui().File1->setListIndex(-1);
+        QVERIFY(ui().File1->setListIndex(-1).ok());
         QTest::mouseClick(ui().cmdScan, Qt::LeftButton);
         QCOMPARE(ui().cmdScan->text(), QStringLiteral("Scan"));
         QVERIFY(!ui().Timer1->Enabled());
@@ -378,7 +378,7 @@ private slots:
             ui().mnuPathFinder->trigger();
         // One press starts the scan again, from the first file.
         openFolder(folder);
-        ui().File1->setListIndex(2);
+        QVERIFY(ui().File1->setListIndex(2).ok());
         QTest::mouseClick(ui().cmdScan, Qt::LeftButton);
         QCOMPARE(ui().cmdScan->text(), QStringLiteral("Stop"));
         tick();
@@ -496,9 +496,9 @@ private slots:
         }
         QVERIFY(ui().Command1->isEnabled());
         const int loads = m_platform->pictureLoads.size();
-        ui().File1->setListIndex(3);
+        QVERIFY(ui().File1->setListIndex(3).ok());
         QCOMPARE(ui().File1->FileName(), QStringLiteral("notes.txt"));
-        ui().File1->setListIndex(2);
+        QVERIFY(ui().File1->setListIndex(2).ok());
         QCOMPARE(m_platform->pictureLoads.size(), loads);
         QCOMPARE(shown(), folder + "/a.bmp");
 
@@ -531,7 +531,7 @@ private slots:
             openByUser(QStringLiteral("/"));
         else
             openFolder(folder);
-        ui().File1->setListIndex(index);
+        QVERIFY(ui().File1->setListIndex(index).ok());
         QTest::mouseClick(ui().Command1, Qt::LeftButton);
         QCOMPARE(m_platform->clipboardLog, QStringList({"clear", "set:" + copied}));
         QCOMPARE(m_platform->msgBoxes.size(), 1);
@@ -547,7 +547,7 @@ private slots:
         const QString folder = pictureFolder();
         openFolder(folder);
         ui().mnuPathFinder->trigger();
-        ui().File1->setListIndex(3);
+        QVERIFY(ui().File1->setListIndex(3).ok());
         QTest::mouseClick(ui().Command1, Qt::LeftButton);
         QCOMPARE(m_platform->clipboard, folder + "/notes.txt");
     }
@@ -564,7 +564,7 @@ private slots:
         tick();
         QCOMPARE(ui().File1->ListIndex(), 32768);
         QCOMPARE(m_form->i, 32769);
-        ui().File1->setListIndex(32999);
+        QVERIFY(ui().File1->setListIndex(32999).ok());
         QTest::mouseClick(ui().Command1, Qt::LeftButton);
         QCOMPARE(m_platform->clipboard, folder + "/f32999.jpg");
     }
@@ -603,7 +603,7 @@ private slots:
         const QString folder = pictureFolder();
         openFolder(folder);
         ui().mnuPathFinder->trigger();
-        ui().File1->setListIndex(2);
+        QVERIFY(ui().File1->setListIndex(2).ok());
         ui().mnuExit->trigger();
         QCOMPARE(m_connect.hides, 1);
         QVERIFY(m_form->IsLoaded());
